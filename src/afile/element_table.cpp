@@ -1,0 +1,53 @@
+#include "afile/element_table.h"
+
+#include <stdexcept>
+
+namespace quillon {
+
+void ElementTable::Resize(int days, int firstSlot, int lastSlot) {
+  if (days < 0 || firstSlot < 0 || lastSlot < firstSlot - 1)
+    throw std::invalid_argument("ElementTable::Resize: bad size");
+  days_ = days;
+  firstSlot_ = firstSlot;
+  lastSlot_ = lastSlot;
+  cells_.assign(static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1), {});
+}
+
+void ElementTable::Erase() {
+  days_ = 0;
+  firstSlot_ = 1;
+  lastSlot_ = 0;
+  cells_.clear();
+}
+
+size_t ElementTable::IndexOf(int day, int slot) const {
+  if (!Contains(day, slot))
+    throw std::out_of_range("day " + std::to_string(day) + " slot " + std::to_string(slot) +
+                            " outside the table (" + std::to_string(days_) + " days, slots " +
+                            std::to_string(firstSlot_) + ".." + std::to_string(lastSlot_) + ")");
+  return static_cast<size_t>(day - 1) * static_cast<size_t>(lastSlot_ - firstSlot_ + 1) +
+         static_cast<size_t>(slot - firstSlot_);
+}
+
+std::string& ElementTable::At(int day, int slot) { return cells_[IndexOf(day, slot)]; }
+const std::string& ElementTable::At(int day, int slot) const { return cells_[IndexOf(day, slot)]; }
+
+void TextList::Resize(int first, int last) {
+  if (first < 0 || last < first - 1) throw std::invalid_argument("TextList::Resize: bad size");
+  first_ = first;
+  items_.assign(static_cast<size_t>(last - first + 1), {});
+}
+
+void TextList::Grow(int last) {
+  if (last > Last()) items_.resize(static_cast<size_t>(last - first_ + 1));
+}
+
+void TextList::Erase() { items_.clear(); }
+
+std::string& TextList::At(int i) {
+  if (!Contains(i)) throw std::out_of_range("entry " + std::to_string(i) + " outside the list");
+  return items_[static_cast<size_t>(i - first_)];
+}
+const std::string& TextList::At(int i) const { return const_cast<TextList*>(this)->At(i); }
+
+}  // namespace quillon

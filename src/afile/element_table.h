@@ -1,0 +1,63 @@
+// One element table of a station-month: text cells by day and slot.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// Days run from 1 to Days(); slots from FirstSlot() (0 or 1, as the table
+// states) to LastSlot(). Every access is bounds-checked: a day or slot outside
+// the table throws std::out_of_range, so a malformed file can never write
+// past a table.
+class ElementTable {
+ public:
+  // Gives the table days x [firstSlot, lastSlot] empty cells.
+  void Resize(int days, int firstSlot, int lastSlot);
+  // Leaves the table without rows.
+  void Erase();
+
+  int Days() const { return days_; }
+  int FirstSlot() const { return firstSlot_; }
+  int LastSlot() const { return lastSlot_; }
+  bool HasRows() const { return days_ > 0; }
+  bool Contains(int day, int slot) const {
+    return day >= 1 && day <= days_ && slot >= firstSlot_ && slot <= lastSlot_;
+  }
+
+  std::string& At(int day, int slot);
+  const std::string& At(int day, int slot) const;
+
+ private:
+  size_t IndexOf(int day, int slot) const;
+
+  int days_ = 0;
+  int firstSlot_ = 1;
+  int lastSlot_ = 0;
+  std::vector<std::string> cells_;
+};
+
+// A one-dimensional text list with its own first index: TableR4 (1..3),
+// CoverLines (1..12), the note blocks (0..n), SectionModes (1..20).
+class TextList {
+ public:
+  // Gives the list entries first..last, all empty.
+  void Resize(int first, int last);
+  // Enlarges the list to end at last, keeping its entries.
+  void Grow(int last);
+  void Erase();
+
+  int First() const { return first_; }
+  int Last() const { return first_ + static_cast<int>(items_.size()) - 1; }
+  bool Empty() const { return items_.empty(); }
+  bool Contains(int i) const { return i >= first_ && i <= Last(); }
+
+  std::string& At(int i);
+  const std::string& At(int i) const;
+
+ private:
+  int first_ = 1;
+  std::vector<std::string> items_;
+};
+
+}  // namespace quillon

@@ -1,0 +1,29 @@
+// The first line of an A file: station number, position, heights, station
+// kind, observation type, observed-item characters, year and month.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "afile/afile_header.h"
+
+namespace quillon {
+
+// Derives every header field from the trimmed first line, whose length (66,
+// 69 or 75 characters) selects the layout. Returns false, with the reason in
+// error, for another length, a station kind code outside 1..5, or a year or
+// month that is not a date; the header then holds no derived fields.
+bool ParseHeaderLine(std::string_view trimmedLine, AFileHeader& header, std::string& error);
+
+// Observation slots per day: TimesPerDay with 3 counted as 4 (a
+// three-times station keeps an empty first slot). Automatic stations
+// (kind "自动", no TimesPerDay) count as hourly: 24.
+int TimesPerDaySlots(const AFileHeader& header);
+
+// Data slots: the times per day for manual observation ("人工"), else 24.
+int DataSlots(const AFileHeader& header);
+
+// True for a station that observes three times a day.
+bool IsThreeObservationStation(const AFileHeader& header);
+
+}  // namespace quillon

@@ -1,0 +1,36 @@
+// The lines of one A file, decoded from the stations' code page to UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+// Yields the lines of a text in order, each without its CR LF or LF ending.
+// The whole file is read at once (an A file is at most a few hundred
+// kilobytes); lines are decoded from GBK as they are handed out.
+class LineSource {
+ public:
+  // The text of a GBK-encoded file held in memory.
+  explicit LineSource(std::string bytes);
+
+  // Opens and reads a file; nullopt with the reason in error when it cannot
+  // be opened or read, or is too large to be an A file.
+  static std::optional<LineSource> Open(const std::string& path, std::string& error);
+
+  // The next line; false at the end of the text.
+  bool Next(std::string& line);
+
+  // 1-based number of the line last returned by Next (0 before the first).
+  int LineNumber() const { return lineNumber_; }
+  bool AtEnd() const { return pos_ >= bytes_.size(); }
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+  int lineNumber_ = 0;
+};
+
+}  // namespace quillon

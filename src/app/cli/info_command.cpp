@@ -1,0 +1,108 @@
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "afile/header_line.h"
+#include "afile/line_source.h"
+#include "afile/month_data.h"
+#include "app/cli/commands.h"
+#include "util/fields.h"
+
+namespace quillon::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Reads the header line only; the whole-file reader replaces this.
+void ReadHeader(const std::string& path, MonthData& data) {
+  ResetMonthData(data);
+  AFileHeader& h = data.Header;
+  h.FilePath = path;
+  std::string error;
+  auto lines = LineSource::Open(path, error);
+  std::string line;
+  if (!lines) {
+    h.ReadError = error;
+  } else if (!lines->Next(line)) {
+    h.ReadError = "line 1: the file is empty";
+  } else if (!ParseHeaderLine(Trim(line), h, error)) {
+    h.ReadError = "line 1: " + error;
+  } else {
+    h.ReadOk = true;
+  }
+}
+
+Json Nullable(const std::optional<std::string>& slot) { return slot ? Json(*slot) : Json(nullptr); }
+
+Json ToJson(const MonthData& data) {
+  const AFileHeader& h = data.Header;
+  Json j;
+  j["file"] = TextOf(h.FilePath);
+  j["ReadOk"] = h.ReadOk;
+  j["error"] = h.ReadOk ? Json(nullptr) : Json(h.ReadError);
+  j["StationId"] = Nullable(h.StationId);
+  j["Latitude"] = Nullable(h.Latitude);
+  j["Longitude"] = Nullable(h.Longitude);
+  j["FieldHeight"] = Nullable(h.FieldHeight);
+  j["BarometerHeight"] = Nullable(h.BarometerHeight);
+  j["WindSensorHeight"] = Nullable(h.WindSensorHeight);
+  j["PlatformHeight"] = Nullable(h.PlatformHeight);
+  j["StationKind"] = Nullable(h.StationKind);
+  j["TimesPerDay"] = Nullable(h.TimesPerDay);
+  j["ObservationType"] = Nullable(h.ObservationType);
+  j["Year"] = Nullable(h.Year);
+  j["Month"] = Nullable(h.Month);
+  j["DaysInMonth"] = h.DaysInMonth ? Json(*h.DaysInMonth) : Json(nullptr);
+  Json flags = Json::object();
+  for (int slot = AFileHeader::kFirstFlag; slot <= AFileHeader::kLastFlag; ++slot)
+    flags[std::to_string(slot)] = Nullable(h.Flag(slot));
+  j["ElementFlags"] = flags;
+  Json modes = Json::array();
+  for (int i = 1; i <= 20; ++i) modes.push_back(data.SectionModes.At(i));
+  j["SectionModes"] = modes;
+  return j;
+}
+
+void PrintText(const Json& j, std::ostream& out) {
+  out << j["file"].get<std::string>() << "\n";
+  if (!j["ReadOk"].get<bool>()) {
+    out << "  not read: " << j["error"].get<std::string>() << "\n";
+    return;
+  }
+  for (const char* key : {"StationId", "Latitude", "Longitude", "FieldHeight", "BarometerHeight",
+                          "WindSensorHeight", "PlatformHeight", "StationKind", "TimesPerDay",
+                          "ObservationType", "Year", "Month", "DaysInMonth"}) {
+    const Json& v = j[key];
+    out << "  " << key << ": "
+        << (v.is_null()     ? "(none)"
+            : v.is_string() ? v.get<std::string>()
+                            : v.dump())
+        << "\n";
+  }
+  out << "  ElementFlags:";
+  for (const auto& [slot, v] : j["ElementFlags"].items())
+    out << " " << slot << "=" << (v.is_null() ? "(none)" : v.get<std::string>());
+  out << "\n  SectionModes:";
+  for (const Json& m : j["SectionModes"]) out << " [" << m.get<std::string>() << "]";
+  out << "\n";
+}
+
+}  // namespace
+
+int RunInfo(const std::vector<std::string>& files, bool json) {
+  MonthData data;
+  Json all = Json::array();
+  bool allOk = true;
+  for (const std::string& file : files) {
+    ReadHeader(file, data);
+    Json j = ToJson(data);
+    allOk = allOk && data.Header.ReadOk;
+    if (json)
+      all.push_back(j);
+    else
+      PrintText(j, std::cout);
+  }
+  if (json) std::cout << all.dump(2) << "\n";
+  return allOk ? 0 : 1;
+}
+
+}  // namespace quillon::cli

@@ -1,0 +1,28 @@
+// Separated texts: a wind cell "NE/35", code lists joined by ",".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// Occurrences of separator in text, not overlapping. An empty separator
+// throws std::invalid_argument (it would match forever).
+int32_t CountOf(std::string_view text, std::string_view separator);
+
+// The n-th field (1-based) of the text trimmed of blanks at both ends; the
+// empty text when there is no such field. FieldOf("NE/35", "/", 2) is "35".
+std::string FieldOf(std::string_view text, std::string_view separator, int n);
+
+// Blanks (space, tab) removed from the ends.
+std::string_view Trim(std::string_view text);
+std::string_view TrimRight(std::string_view text);
+
+// Every occurrence of the character removed.
+std::string RemoveAll(std::string_view text, char c);
+
+// True when the text is not empty and made only of the character c.
+bool IsAllOf(std::string_view text, char c);
+
+}  // namespace quillon

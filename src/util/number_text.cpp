@@ -1,0 +1,144 @@
+#include "util/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace quillon {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The leading number cut into its parts, blanks removed.
+struct NumberParts {
+  bool found = false;  // at least one digit
+  bool negative = false;
+  std::string whole;     // integer digits as written
+  std::string fraction;  // digits after the point as written
+};
+
+NumberParts ParseLeading(std::string_view text) {
+  NumberParts parts;
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    parts.negative = text[i] == '-';
+    ++i;
+  }
+  bool inFraction = false;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    if (IsBlank(c)) continue;
+    if (IsDigit(c)) {
+      (inFraction ? parts.fraction : parts.whole) += c;
+      parts.found = true;
+    } else if (c == '.' && !inFraction) {
+      inFraction = true;
+    } else {
+      break;
+    }
+  }
+  return parts;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  NumberParts parts = ParseLeading(text);
+  if (!parts.found) return 0.0;
+  std::string digits = (parts.negative ? "-" : "") + (parts.whole.empty() ? "0" : parts.whole);
+  if (!parts.fraction.empty()) digits += "." + parts.fraction;
+  return std::strtod(digits.c_str(), nullptr);
+}
+
+bool IsNumeric(std::string_view text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  size_t i = begin;
+  if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digit = false, point = false;
+  for (; i < end; ++i) {
+    if (IsDigit(text[i])) {
+      digit = true;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digit;
+}
+
+std::string PlainNumber(std::string_view text) {
+  NumberParts parts = ParseLeading(text);
+  std::string whole = parts.whole;
+  whole.erase(0, whole.find_first_not_of('0'));
+  std::string fraction = parts.fraction;
+  fraction.erase(fraction.find_last_not_of('0') + 1);
+  if (whole.empty()) whole = "0";
+  std::string result = whole;
+  if (!fraction.empty()) result += "." + fraction;
+  if (parts.negative && result != "0") result.insert(0, "-");
+  return result;
+}
+
+std::string FormatFixed(double value, int minIntDigits, int decimals) {
+  if (!std::isfinite(value)) return "-";
+  // Fifteen significant digits, as a spreadsheet or a VB-style Format sees the
+  // value, then rounding half away from zero on those decimal digits: 0.15
+  // with one decimal must give 0.2, though the double is just below it.
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+  std::string mantissa;
+  for (const char* p = buffer; *p != 'e'; ++p)
+    if (IsDigit(*p)) mantissa += *p;
+  int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+  // mantissa digit k stands for 10^(exponent - k)
+  int keep = exponent + 1 + decimals;  // digits kept before rounding
+  std::string digits;
+  if (keep < 0) {
+    digits = "0";
+  } else {
+    digits = mantissa.substr(0, static_cast<size_t>(std::min<int>(keep, mantissa.size())));
+    while (static_cast<int>(digits.size()) < keep) digits += '0';
+    bool roundUp = keep < static_cast<int>(mantissa.size()) && mantissa[keep] >= '5';
+    if (roundUp) {
+      int k = static_cast<int>(digits.size()) - 1;
+      while (k >= 0 && digits[k] == '9') digits[k--] = '0';
+      if (k >= 0)
+        ++digits[k];
+      else
+        digits.insert(0, "1");
+    }
+    if (digits.empty()) digits = "0";
+  }
+  // digits now hold the value times 10^decimals as an integer
+  while (static_cast<int>(digits.size()) < decimals + minIntDigits) digits.insert(0, "0");
+  std::string whole = digits.substr(0, digits.size() - decimals);
+  std::string fraction = digits.substr(digits.size() - decimals);
+  while (whole.size() > static_cast<size_t>(std::max(minIntDigits, 1)) && whole[0] == '0')
+    whole.erase(0, 1);
+  if (minIntDigits == 0 && whole == "0") whole.clear();
+  bool zero = whole.find_first_not_of('0') == std::string::npos &&
+              fraction.find_first_not_of('0') == std::string::npos;
+  std::string result = (value < 0 && !zero) ? "-" : "";
+  result += whole;
+  if (decimals > 0) result += "." + fraction;
+  return result;
+}
+
+std::string FormatGeneral(double value) {
+  if (!std::isfinite(value)) return "-";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  std::string text = buffer;
+  if (text == "-0") text = "0";
+  return text;
+}
+
+}  // namespace quillon

@@ -1,0 +1,41 @@
+// Numbers read from and written as text. A-file values stay text from file
+// to workbook; these are the only places where a text becomes a number or a
+// number becomes text, so every part counts and formats the same way.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+// The leading number of a text: optional blanks, an optional sign, digits, an
+// optional decimal point and digits, with blanks inside the number skipped.
+// A text that does not start with a number counts 0 ("////" and "" give 0).
+double LeadingNumber(std::string_view text);
+
+// True when the whole text, blanks at either end aside, reads as one number
+// (optional sign, digits, at most one decimal point, at least one digit).
+bool IsNumeric(std::string_view text);
+
+// The leading number written in its shortest general form: no leading zeros,
+// no decimal point for whole numbers, no trailing zeros after the point.
+// "0123" -> "123", "-012" -> "-12", "0000" -> "0", "12.50" -> "12.5".
+// Worked on the digits themselves, so long groups keep every digit.
+std::string PlainNumber(std::string_view text);
+
+// Fixed formats of the workbooks and the header: at least minIntDigits integer
+// digits and exactly decimals decimals, rounded half away from zero on the
+// decimal digits of the value ("0" = 1,0; "00" = 2,0; "#0.0" = 1,1;
+// "0000" = 4,0). A negative value keeps its "-" before the padded digits
+// (-5 in "00" is "-05"); a value that rounds to zero is written without it.
+std::string FormatFixed(double value, int minIntDigits, int decimals);
+
+inline std::string Format0(double value) { return FormatFixed(value, 1, 0); }
+inline std::string Format00(double value) { return FormatFixed(value, 2, 0); }
+inline std::string Format0Point0(double value) { return FormatFixed(value, 1, 1); }
+
+// General number format: up to 15 significant digits, no trailing zeros and
+// no decimal point for whole numbers (12.0 -> "12", 12.30 -> "12.3").
+std::string FormatGeneral(double value);
+
+}  // namespace quillon

@@ -1,0 +1,101 @@
+#include "afile/month_data.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "afile/line_source.h"
+#include "support/temp_folder.h"
+#include "util/gbk_text.h"
+
+namespace quillon {
+namespace {
+
+TEST(ElementTable, KeepsDaysFromOneAndItsOwnFirstSlot) {
+  ElementTable t;
+  t.Resize(30, 0, 24);
+  t.At(1, 0) = "first";
+  t.At(30, 24) = "last";
+  EXPECT_EQ(t.At(1, 0), "first");
+  EXPECT_EQ(t.At(30, 24), "last");
+  EXPECT_EQ(t.At(15, 12), "");
+  const std::pair<int, int> outside[] = {{0, 1}, {31, 1}, {1, -1}, {1, 25}, {-1, 0}};
+  for (const auto& [day, slot] : outside) EXPECT_THROW(t.At(day, slot), std::out_of_range);
+  t.Resize(29, 1, 4);
+  EXPECT_EQ(t.At(1, 1), "");
+  EXPECT_THROW(t.At(1, 0), std::out_of_range);
+  t.Erase();
+  EXPECT_FALSE(t.HasRows());
+  EXPECT_THROW(t.At(1, 1), std::out_of_range);
+}
+
+TEST(TextList, GrowsKeepingItsEntries) {
+  TextList notes;
+  notes.Resize(0, 0);
+  notes.Grow(2);
+  notes.At(2) = "def";
+  notes.Grow(1);
+  EXPECT_EQ(notes.Last(), 2);
+  EXPECT_EQ(notes.At(2), "def");
+  EXPECT_THROW(notes.At(3), std::out_of_range);
+}
+
+TEST(MonthData, ResetLeavesNullHeaderAndEmptyTables) {
+  MonthData data;
+  data.Header.StationId = "54511";
+  data.Header.ReadOk = true;
+  data.TableP.Resize(31, 1, 6);
+  data.TableK.Resize(31, 0, 1);
+  data.NotesJY.Resize(0, 3);
+  ResetMonthData(data);
+  EXPECT_FALSE(data.Header.StationId.has_value());
+  EXPECT_FALSE(data.Header.ReadOk);
+  EXPECT_FALSE(data.Header.Flag(20).has_value());
+  EXPECT_EQ(data.SectionModes.First(), 1);
+  EXPECT_EQ(data.SectionModes.Last(), 20);
+  EXPECT_EQ(data.CoverLines.Last(), 12);
+  EXPECT_TRUE(data.NotesJY.Empty());
+  for (std::string_view name : TableNames())
+    EXPECT_FALSE(TableByName(data, name)->HasRows()) << name;
+  EXPECT_EQ(TableNames().size(), 36u);
+  EXPECT_EQ(TableByName(data, "TableQ"), nullptr);
+  EXPECT_THROW(data.Header.Flag(19), std::out_of_range);
+  EXPECT_THROW(data.Header.Flag(51), std::out_of_range);
+}
+
+TEST(LineSource, SplitsCrLfAndLfAndDecodesGbk) {
+  std::string bytes = "first\r\nsecond\n" + Utf8ToGbk("观测员:张三") + "\r\n\nlast";
+  LineSource lines(bytes);
+  std::string line;
+  std::vector<std::string> got;
+  while (lines.Next(line)) got.push_back(line);
+  EXPECT_EQ(got, (std::vector<std::string>{"first", "second", "观测员:张三", "", "last"}));
+  EXPECT_EQ(lines.LineNumber(), 5);
+}
+
+TEST(LineSource, UndecodableBytesBecomeReplacementCharacters) {
+  LineSource lines(std::string("ab\x81\xFF") + "cd\xB0\xA1" + "\x81");
+  std::string line;
+  ASSERT_TRUE(lines.Next(line));
+  EXPECT_EQ(line,
+            "ab\xEF\xBF\xBD\xEF\xBF\xBD"
+            "cd啊\xEF\xBF\xBD");
+}
+
+TEST(LineSource, ReportsFilesThatCannotBeOpened) {
+  test::TempFolder folder;
+  std::string error;
+  EXPECT_FALSE(LineSource::Open((folder.Path() / "missing.TXT").string(), error));
+  EXPECT_NE(error.find("cannot open"), std::string::npos);
+  EXPECT_FALSE(LineSource::Open(folder.Path().string(), error));
+  std::string path = folder.Write("A54511-200801.TXT", "line\n");
+  auto lines = LineSource::Open(path, error);
+  ASSERT_TRUE(lines);
+  std::string line;
+  EXPECT_TRUE(lines->Next(line));
+  EXPECT_EQ(line, "line");
+  EXPECT_FALSE(lines->Next(line));
+}
+
+}  // namespace
+}  // namespace quillon

@@ -1,0 +1,121 @@
+// Rounding, separated fields, wind directions and possible sunshine.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "util/calendar.h"
+#include "util/fields.h"
+#include "util/possible_sunshine.h"
+#include "util/rounding.h"
+#include "util/wind_direction.h"
+
+namespace quillon {
+namespace {
+
+TEST(RoundHalfAway, RoundsHalvesAwayFromZero) {
+  const std::pair<double, int> cases[] = {{2.5, 3},   {-2.5, -3}, {2.4999, 2}, {0.5, 1},
+                                          {-0.5, -1}, {0.49, 0},  {5.83, 6},   {-7.5, -8}};
+  for (const auto& [x, expected] : cases) EXPECT_EQ(RoundHalfAway(x), expected) << x;
+}
+
+TEST(RoundHalfAway, RefusesResultsOutside32Bits) {
+  EXPECT_EQ(RoundHalfAway(2147483647.0), 2147483647);
+  EXPECT_THROW(RoundHalfAway(2147483648.0), std::range_error);
+  EXPECT_THROW(RoundHalfAway(-3e10), std::range_error);
+  EXPECT_THROW(RoundHalfAway(std::numeric_limits<double>::quiet_NaN()), std::range_error);
+}
+
+TEST(CountOf, CountsOccurrencesWithoutOverlap) {
+  EXPECT_EQ(CountOf("a,b,,c", ","), 3);
+  EXPECT_EQ(CountOf("", ","), 0);
+  EXPECT_EQ(CountOf("aaaa", "aa"), 2);
+  EXPECT_EQ(CountOf("NE/35", "/"), 1);
+  EXPECT_THROW(CountOf("abc", ""), std::invalid_argument);
+}
+
+TEST(FieldOf, PicksTheNthFieldOfTheTrimmedText) {
+  struct Case {
+    const char* text;
+    const char* sep;
+    int n;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"NE/35", "/", 1, "NE"},  {"NE/35", "/", 2, "35"}, {"NE/35", "/", 3, ""},
+      {"  a/b  ", "/", 2, "b"}, {"a//c", "/", 2, ""},    {"a//c", "/", 3, "c"},
+      {"", "/", 1, ""},         {"35.30", ".", 2, "30"}, {"35", ".", 2, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FieldOf(c.text, c.sep, c.n), c.expected) << c.text << " " << c.n;
+}
+
+TEST(WindDirectionCode, MapsDegreesByClosedRanges) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"11", "N"},   {"12", "NNE"}, {"348", "NNW"}, {"349", "N"}, {"360", "N"},
+      {"0", "N"},    {"361", ""},   {"-5", ""},     {"11.5", ""}, {"90", "E"},
+      {"225", "SW"}, {"101", "E"},  {"102", "ESE"},
+  };
+  for (const auto& [direction, expected] : cases)
+    EXPECT_EQ(WindDirectionCode(direction, "25"), expected) << direction;
+}
+
+TEST(WindDirectionCode, SpeedDecidesCalmAndMissing) {
+  EXPECT_EQ(WindDirectionCode("90", "2"), "C");
+  EXPECT_EQ(WindDirectionCode("90", ""), "");
+  EXPECT_EQ(WindDirectionCode("90", "-"), "-");
+  EXPECT_EQ(WindDirectionCode("90", "3"), "E");
+  EXPECT_EQ(WindDirectionCode("XYZ", "30"), "-");
+  EXPECT_EQ(WindDirectionCode("SW", "30"), "SW");
+  EXPECT_EQ(WindDirectionCode("C", "30"), "C");
+  EXPECT_EQ(WindDirectionCode("-", "30"), "-");
+  EXPECT_EQ(WindDirectionCode("", "30"), "");
+}
+
+TEST(IsUnknownWindCode, SearchesTheCodeListForACommaAndPrefix) {
+  EXPECT_FALSE(IsUnknownWindCode("NNE"));
+  EXPECT_FALSE(IsUnknownWindCode(""));
+  EXPECT_FALSE(IsUnknownWindCode("NN"));
+  EXPECT_FALSE(IsUnknownWindCode("C"));
+  EXPECT_TRUE(IsUnknownWindCode("X"));
+  EXPECT_TRUE(IsUnknownWindCode("n"));
+}
+
+TEST(DaysInMonth, FollowsTheCalendar) {
+  EXPECT_EQ(DaysInMonth(2008, 2), 29);
+  EXPECT_EQ(DaysInMonth(2007, 2), 28);
+  EXPECT_EQ(DaysInMonth(1900, 2), 28);
+  EXPECT_EQ(DaysInMonth(2000, 2), 29);
+  EXPECT_EQ(DaysInMonth(2008, 4), 30);
+  EXPECT_EQ(DaysInMonth(2008, 12), 31);
+  EXPECT_EQ(DaySerial(2008, 13, 1), DaySerial(2009, 1, 1));
+  EXPECT_EQ(DaySerial(2008, 0, 1), DaySerial(2007, 12, 1));
+}
+
+TEST(PossibleSunshine, GivesTheDayLengthAtTheStation) {
+  struct Case {
+    const char *month, *day, *latitude;
+    double hours;
+  };
+  const Case cases[] = {
+      {"06", "16", "35.30N", 14.49},
+      {"12", "16", "35.30N", 9.72},
+      {"06", "16", "80.00N", 24.0},
+      {"12", "16", "80.00N", 0.0},
+  };
+  for (const auto& c : cases)
+    EXPECT_DOUBLE_EQ(PossibleSunshine("2008", c.month, c.day, c.latitude, "105.00E"), c.hours)
+        << c.month << "-" << c.day << " " << c.latitude;
+}
+
+TEST(PossibleSunshine, SouthernLatitudeMirrorsTheSeasons) {
+  // Southern winter in June: shorter than the equinox, as long as the
+  // northern December day.
+  double south = PossibleSunshine("2008", "06", "16", "35.30S", "105.00E");
+  EXPECT_LT(south, 12.0);
+  EXPECT_NEAR(south, PossibleSunshine("2008", "12", "16", "35.30N", "105.00E"), 0.2);
+  EXPECT_EQ(PossibleSunshine("2008", "06", "16", "35", "105"),
+            PossibleSunshine("2008", "06", "16", "35.00N", "105.00E"));
+}
+
+}  // namespace
+}  // namespace quillon
