@@ -13,11 +13,27 @@ int main(int argc, char** argv) {
   info->add_flag("--json", infoJson, "Print a JSON array");
   info->add_option("FILE", infoFiles, "A files")->required();
 
+  quillon::cli::ConvertOptions convert;
+  CLI::App* convertCmd = app.add_subcommand("convert", "Convert the A files of a folder");
+  convertCmd->add_option("FOLDER", convert.folder, "Folder of the A files")->required();
+  convertCmd->add_option("--files", convert.files, "NAME,... (default: every accepted file)");
+  convertCmd->add_option("--hourly", convert.hourlyName, "Timed-record workbook name");
+  convertCmd->add_option("--stats", convert.statsName, "Statistics workbook name");
+  convertCmd->add_option("--hourly-elements", convert.hourlyElements, "all | NAME,...");
+  convertCmd->add_option("--stats-elements", convert.statsElements, "all | NAME,...");
+  convertCmd->add_option("--out", convert.outFolder, "Folder for the workbooks");
+
+  std::string listFolder;
+  CLI::App* list = app.add_subcommand("list", "List the accepted A files of a folder");
+  list->add_option("FOLDER", listFolder, "Folder of the A files")->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   }
   if (*info) return quillon::cli::RunInfo(infoFiles, infoJson);
+  if (*convertCmd) return quillon::cli::RunConvert(convert);
+  if (*list) return quillon::cli::RunList(listFolder);
   return 2;
 }

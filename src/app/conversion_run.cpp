@@ -1,0 +1,151 @@
+#include "app/conversion_run.h"
+
+#include <exception>
+
+#include "afile/afile_reader.h"
+#include "app/element_list.h"
+#include "app/file_list.h"
+#include "books/hourly_book.h"
+#include "books/stats_book.h"
+
+namespace quillon {
+namespace {
+
+bool AnyTicked(const Grid& elements, int column) {
+  for (int r = 2; r < elements.Rows(); ++r)
+    if (!elements.CellText(r, column).empty()) return true;
+  return false;
+}
+
+constexpr const char* kNameMissingBox = "请输入保存为EXCEL格式的文件名!";
+constexpr const char* kNameMissingStatus = "请输入保存为EXCEL格式的文件名！";
+constexpr const char* kNoElement = "请选择需要转存到EXCEL格式文件中的要素!";
+
+}  // namespace
+
+std::string ConversionRun::FilePathOfRow(int row) const {
+  size_t index = static_cast<size_t>(row - 1);
+  std::string name = index < w_.fileDiskNames.size() ? w_.fileDiskNames[index]
+                                                     : std::string(w_.fileList.CellText(row, 1));
+  return w_.sourceFolder + name;
+}
+
+bool ConversionRun::InputIsComplete(bool hourlyWanted, bool statsWanted) {
+  // The statistics name is checked too when statistics are wanted: an empty
+  // name would make the folder itself the workbook's path.
+  bool nameMissing = w_.destination[0].empty() || (statsWanted && w_.destination[1].empty());
+  if (nameMissing) {
+    ui_.ShowMessage(kNameMissingBox, kTitle, MessageIcon::Error, MessageButtons::Ok);
+    ui_.SetStatus(kNameMissingStatus);
+    return false;
+  }
+  if (!hourlyWanted && !statsWanted) {
+    ui_.ShowMessage(kNoElement, kTitle, MessageIcon::None, MessageButtons::OkCancel);
+    ui_.SetStatus(kNoElement);
+    return false;
+  }
+  return true;
+}
+
+RunOutcome ConversionRun::Run() {
+  outcome_ = RunOutcome{};
+  ElementTable scratch = MakeScratchTable();
+  bool hourlyWanted = AnyTicked(w_.elementList, kTimedRecordColumn);
+  bool statsWanted = AnyTicked(w_.elementList, kStatisticsColumn);
+  if (!InputIsComplete(hourlyWanted, statsWanted)) {
+    outcome_.stopped = true;
+    return outcome_;
+  }
+  ui_.SetBusy(true);
+  if (hourlyWanted) SetupHourlyGrid(w_.books[0], w_.elementList);
+  if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
+  int rows = w_.fileList.Rows();
+  for (int row = 1; row < rows; ++row)
+    if (!w_.fileList.CellText(row, kFileTickColumn).empty())
+      ConvertFile(row, hourlyWanted, statsWanted, scratch);
+  if (hourlyWanted) SaveBook(0);
+  if (statsWanted) SaveBook(1);
+  ReportEnd();
+  ui_.SetBusy(false);
+  return outcome_;
+}
+
+void ConversionRun::ConvertFile(int row, bool hourlyWanted, bool statsWanted,
+                                ElementTable& scratch) {
+  std::string path = FilePathOfRow(row);
+  ui_.SetStatus("正在读取" + path + "文件!");
+  MonthData& data = w_.monthData;
+  ResetMonthData(data);
+  data.Header.FilePath = path;
+  ReadAFile(w_.appFolder, data);
+  if (statsWanted) {
+    ClearStatistics(w_.results);
+    ComputeMonthStatistics(data, w_.results);
+  }
+  if (!data.Header.ReadOk) {
+    ui_.SetStatus(path + "文件格式错误,不能读取!");
+    outcome_.unreadFiles.push_back({path, data.Header.ReadError});
+    return;
+  }
+  // A block is appended whole or not at all: should writing fail half way,
+  // the rows added for this file are taken away again.
+  int hourlyRows = w_.books[0].Rows(), statsRows = w_.books[1].Rows();
+  try {
+    if (hourlyWanted) {
+      ui_.SetStatus("正在从" + path + "文件中写数据到" + w_.destination[0] + "文件!");
+      WriteHourlyBlock(w_.books[0], data, scratch);
+      w_.fileList.SetCellText(row, kFileTickColumn, "");
+      ui_.RepaintFileList();
+      ui_.SetStatus("完成" + path + "文件的读取!");
+    }
+    if (statsWanted) {
+      ui_.SetStatus("正在从" + path + "文件中写日月统计数据到" + w_.destination[1] + "文件!");
+      WriteStatsBlock(w_.books[1], data, w_.results, scratch);
+      w_.fileList.SetCellText(row, kFileTickColumn, "");
+      ui_.RepaintFileList();
+      ui_.SetStatus("完成" + path + "文件日月统计值的读取!");
+    }
+    ++outcome_.converted;
+  } catch (const std::exception& e) {
+    if (hourlyWanted) w_.books[0].SetRows(hourlyRows);
+    if (statsWanted) w_.books[1].SetRows(statsRows);
+    w_.fileList.SetCellText(row, kFileTickColumn, "1");
+    ui_.SetStatus(path + "文件格式错误,不能读取!");
+    outcome_.unreadFiles.push_back({path, e.what()});
+  }
+}
+
+void ConversionRun::SaveBook(int index) {
+  std::string folder = w_.outputFolder.empty() ? w_.sourceFolder : SourceFolderOf(w_.outputFolder);
+  std::string path = folder + w_.destination[static_cast<size_t>(index)];
+  ExportResult result = w_.books[static_cast<size_t>(index)].ExportToExcel(path);
+  if (result.ok) {
+    outcome_.savedBooks.push_back(path);
+  } else {
+    outcome_.unsavedBooks.push_back({path, result.reason});
+  }
+}
+
+void ConversionRun::ReportEnd() {
+  if (outcome_.unreadFiles.empty() && outcome_.unsavedBooks.empty()) {
+    ui_.SetStatus(kAllConverted);
+    return;
+  }
+  if (!outcome_.unreadFiles.empty()) {
+    std::string text =
+        "共有" + std::to_string(outcome_.unreadFiles.size()) + "个文件格式错误,不能读取:";
+    for (const auto& f : outcome_.unreadFiles) text += "\n" + f.path;
+    ui_.ShowMessage(text, kTitle, MessageIcon::Warning, MessageButtons::Ok);
+    std::string status = text;
+    for (char& c : status)
+      if (c == '\n') c = ' ';
+    ui_.SetStatus(status);
+  }
+  for (const auto& book : outcome_.unsavedBooks) {
+    std::string text = "无法保存" + book.path + "文件:" + book.reason;
+    ui_.ShowMessage(text, kTitle, MessageIcon::Error, MessageButtons::Ok);
+    ui_.SetStatus(text);
+  }
+}
+
+}  // namespace quillon

@@ -1,0 +1,66 @@
+// The conversion run behind the confirm button: checks the user's input,
+// converts every ticked A file in list order into the wanted workbooks, and
+// saves them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "afile/month_data.h"
+#include "app/run_reporter.h"
+#include "grid/grid.h"
+#include "stats/statistics_results.h"
+
+namespace quillon {
+
+// The window's models the run reads and writes.
+struct RunWindow {
+  Grid fileList;                          // grdFileList: names in column 1, ticks in column 4
+  std::vector<std::string> fileDiskNames;  // row r's file as the folder holds it, at r - 1
+  Grid elementList;                       // grdSelectElement
+  std::array<std::string, 2> destination;  // txtDestination: timed-record and statistics names
+  std::string sourceFolder;               // SourceFolder, ending in the path separator
+  std::string outputFolder;               // where the workbooks go; empty: the source folder
+  std::array<Grid, 2> books;              // grdDestination: HourlyBook and StatsBook
+  MonthData monthData;
+  StatisticsResults results;
+  std::string appFolder;
+};
+
+// What a run did, for a summary and an exit status.
+struct RunOutcome {
+  bool stopped = false;  // stopped at an input check before changing anything
+  int converted = 0;
+  struct Failure {
+    std::string path;
+    std::string reason;
+  };
+  std::vector<Failure> unreadFiles;
+  std::vector<std::string> savedBooks;
+  std::vector<Failure> unsavedBooks;
+};
+
+class ConversionRun {
+ public:
+  ConversionRun(RunWindow& window, RunReporter& reporter) : w_(window), ui_(reporter) {}
+  // cmdConfrim_Click: the whole run.
+  RunOutcome Run();
+
+ private:
+  bool InputIsComplete(bool hourlyWanted, bool statsWanted);
+  void ConvertFile(int row, bool hourlyWanted, bool statsWanted, ElementTable& scratch);
+  void SaveBook(int index);
+  void ReportEnd();
+  std::string FilePathOfRow(int row) const;
+
+  RunWindow& w_;
+  RunReporter& ui_;
+  RunOutcome outcome_;
+};
+
+// The user's words of the run's texts.
+inline constexpr const char* kTitle = "提示";
+inline constexpr const char* kAllConverted = "完成全部文件的转换!";
+
+}  // namespace quillon

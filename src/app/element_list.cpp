@@ -1,0 +1,62 @@
+#include "app/element_list.h"
+
+#include <string>
+
+#include "books/element_names.h"
+
+namespace quillon {
+
+void SetupElementGrid(Grid& g) {
+  g.SetAutoRedraw(false);
+  g.SetFont("Tahoma", 8);
+  g.SetRows(30);
+  g.SetCols(4);
+  g.SetFixedRows(2);
+  const int widths[] = {40, 110, 60, 60};
+  for (int c = 0; c < 4; ++c) g.SetColumnWidth(c, widths[c]);
+  g.SetCellText(0, 0, "序号");
+  g.SetCellText(0, 1, "要素");
+  g.SetCellText(0, 2, "选取内容");
+  g.SetCellText(1, 2, "时记录");
+  g.SetCellText(1, 3, "日月统计值");
+  g.MergeRange(0, 0, 1, 0);
+  g.MergeRange(0, 1, 1, 1);
+  g.MergeRange(0, 2, 0, 3);
+  g.SetColumnAlignment(1, 10);
+  for (size_t i = 0; i < kElementNames.size(); ++i)
+    g.SetCellText(static_cast<int>(i) + 2, 1, kElementNames[i]);
+  g.SetColumnLocked(1, true);
+  for (int c : {kTimedRecordColumn, kStatisticsColumn}) {
+    g.SetColumnAlignment(c, 10);
+    g.SetColumnCellType(c, 2);
+  }
+  g.SetAutoRedraw(true);
+  g.Refresh();
+}
+
+void ToggleElementColumn(Grid& g, int activeRow, int activeCol) {
+  if (activeRow != 1 || activeCol <= 1 || activeCol >= g.Cols()) return;
+  bool allTicked = true;
+  for (int r = 1; r < g.Rows(); ++r)
+    if (!g.CellText(r, 1).empty() && g.CellText(r, activeCol).empty()) allTicked = false;
+  for (int r = 1; r < g.Rows(); ++r)
+    if (!g.CellText(r, 1).empty()) g.SetCellText(r, activeCol, allTicked ? "" : "1");
+  g.Refresh();
+}
+
+std::vector<std::string> TickElements(Grid& g, int column, const std::vector<std::string>& names) {
+  std::vector<std::string> unknown;
+  for (const std::string& name : names) {
+    bool found = false;
+    for (int r = 2; r < g.Rows(); ++r) {
+      if (g.CellText(r, 1) == name) {
+        g.SetCellText(r, column, "1");
+        found = true;
+      }
+    }
+    if (!found) unknown.push_back(name);
+  }
+  return unknown;
+}
+
+}  // namespace quillon

@@ -1,0 +1,188 @@
+#include "app/conversion_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/element_list.h"
+#include "app/file_list.h"
+#include "support/temp_folder.h"
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Everything the run tells the user, in order.
+struct RecordingReporter : RunReporter {
+  std::vector<std::string> statuses;
+  struct Box {
+    std::string text, title;
+    MessageIcon icon;
+    MessageButtons buttons;
+  };
+  std::vector<Box> boxes;
+  int busy = 0;
+  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
+                   MessageButtons buttons) override {
+    boxes.push_back({text, title, icon, buttons});
+  }
+  void SetBusy(bool on) override { busy += on ? 1 : -1; }
+  void RepaintFileList() override {}
+};
+
+// A window over a folder holding copies of the sample files and, when asked,
+// a file that is not an A file at all.
+class ConversionRunTest : public ::testing::Test {
+ protected:
+  void SetUpFolder(bool withBadFile) {
+    for (const auto& entry : fs::directory_iterator(QUILLON_SAMPLES_DIR))
+      if (IsAcceptedAFileName(entry.path().filename().string()))
+        fs::copy_file(entry.path(), folder.Path() / entry.path().filename());
+    if (withBadFile) folder.Write("A00000-200001.TXT", "not an A file\r\n");
+    w.sourceFolder = SourceFolderOf(folder.Path().string());
+    std::string error;
+    entries = ScanFolder(w.sourceFolder, error);
+    ASSERT_GE(entries.size(), 2u);
+    SetupFileListGrid(w.fileList);
+    FillFileList(w.fileList, entries);
+    for (const auto& e : entries) w.fileDiskNames.push_back(e.diskName);
+    SetupElementGrid(w.elementList);
+  }
+  void TickAllFiles() { ToggleFileTicks(w.fileList, 0, kFileTickColumn); }
+  int TickedFiles() const {
+    int n = 0;
+    for (int r = 1; r < w.fileList.Rows(); ++r) n += !w.fileList.CellText(r, kFileTickColumn).empty();
+    return n;
+  }
+  RunOutcome Run() { return ConversionRun(w, ui).Run(); }
+
+  test::TempFolder folder;
+  RunWindow w;
+  RecordingReporter ui;
+  std::vector<FileEntry> entries;
+};
+
+TEST_F(ConversionRunTest, EmptyTimedRecordNameStopsBeforeAnything) {
+  SetUpFolder(false);
+  TickAllFiles();
+  ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  RunOutcome outcome = Run();
+  EXPECT_TRUE(outcome.stopped);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].text, "请输入保存为EXCEL格式的文件名!");
+  EXPECT_EQ(ui.boxes[0].title, "提示");
+  EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Error);
+  EXPECT_EQ(ui.statuses, std::vector<std::string>{"请输入保存为EXCEL格式的文件名！"});
+  EXPECT_EQ(TickedFiles(), static_cast<int>(entries.size()));
+  EXPECT_EQ(w.books[0].Rows(), 1);
+}
+
+TEST_F(ConversionRunTest, EmptyStatisticsNameStopsWhenStatisticsAreWanted) {
+  SetUpFolder(false);
+  TickAllFiles();
+  w.destination[0] = "hourly.xls";
+  ToggleElementColumn(w.elementList, 1, kStatisticsColumn);
+  RunOutcome outcome = Run();
+  EXPECT_TRUE(outcome.stopped);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].text, "请输入保存为EXCEL格式的文件名!");
+  EXPECT_TRUE(fs::is_empty(folder.Path()) == false);
+  EXPECT_FALSE(fs::exists(folder.Path() / "hourly.xls"));
+}
+
+TEST_F(ConversionRunTest, NoElementTickedStops) {
+  SetUpFolder(false);
+  TickAllFiles();
+  w.destination = {"hourly.xls", "stats.xls"};
+  RunOutcome outcome = Run();
+  EXPECT_TRUE(outcome.stopped);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].text, "请选择需要转存到EXCEL格式文件中的要素!");
+  EXPECT_EQ(ui.boxes[0].icon, MessageIcon::None);
+  EXPECT_EQ(ui.boxes[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(ui.statuses.back(), "请选择需要转存到EXCEL格式文件中的要素!");
+}
+
+TEST_F(ConversionRunTest, NoFileTickedSavesHeaderOnlyBooks) {
+  SetUpFolder(false);
+  w.destination = {"hourly.xls", ""};
+  ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  RunOutcome outcome = Run();
+  EXPECT_FALSE(outcome.stopped);
+  EXPECT_EQ(w.books[0].Rows(), 2);
+  EXPECT_TRUE(fs::exists(folder.Path() / "hourly.xls"));
+  EXPECT_EQ(ui.statuses.back(), "完成全部文件的转换!");
+  EXPECT_EQ(ui.busy, 0);
+}
+
+TEST_F(ConversionRunTest, ConvertsEveryTickedFileAndUnticksIt) {
+  SetUpFolder(false);
+  TickAllFiles();
+  w.destination = {"hourly.xls", ""};
+  ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  RunOutcome outcome = Run();
+  EXPECT_EQ(outcome.converted, static_cast<int>(entries.size()));
+  EXPECT_EQ(TickedFiles(), 0);
+  EXPECT_EQ(ui.statuses.back(), "完成全部文件的转换!");
+  std::string first = w.sourceFolder + entries[0].diskName;
+  EXPECT_EQ(ui.statuses[0], "正在读取" + first + "文件!");
+  EXPECT_EQ(ui.statuses[1], "正在从" + first + "文件中写数据到hourly.xls文件!");
+  EXPECT_EQ(ui.statuses[2], "完成" + first + "文件的读取!");
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(ConversionRunTest, BadFirstFileStaysTickedAndIsNamedAtTheEnd) {
+  SetUpFolder(true);  // the bad file sorts first
+  TickAllFiles();
+  w.destination = {"hourly.xls", ""};
+  ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  RunOutcome outcome = Run();
+  std::string bad = w.sourceFolder + "A00000-200001.TXT";
+  ASSERT_EQ(outcome.unreadFiles.size(), 1u);
+  EXPECT_EQ(outcome.unreadFiles[0].path, bad);
+  EXPECT_FALSE(outcome.unreadFiles[0].reason.empty());
+  EXPECT_EQ(outcome.converted, static_cast<int>(entries.size()) - 1);
+  EXPECT_EQ(TickedFiles(), 1);
+  EXPECT_EQ(w.fileList.CellText(1, kFileTickColumn), "1");
+  EXPECT_EQ(ui.statuses[1], bad + "文件格式错误,不能读取!");
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].title, "提示");
+  EXPECT_NE(ui.boxes[0].text.find("共有1个文件格式错误,不能读取:"), std::string::npos);
+  EXPECT_NE(ui.boxes[0].text.find(bad), std::string::npos);
+  EXPECT_NE(ui.statuses.back(), "完成全部文件的转换!");
+  EXPECT_NE(ui.statuses.back().find(bad), std::string::npos);
+}
+
+TEST_F(ConversionRunTest, OnlyStatisticsTickedSavesOnlyTheStatisticsBook) {
+  SetUpFolder(false);
+  TickAllFiles();
+  w.destination = {"hourly.xls", "stats.xls"};
+  ToggleElementColumn(w.elementList, 1, kStatisticsColumn);
+  RunOutcome outcome = Run();
+  EXPECT_FALSE(outcome.stopped);
+  EXPECT_TRUE(fs::exists(folder.Path() / "stats.xls"));
+  EXPECT_FALSE(fs::exists(folder.Path() / "hourly.xls"));
+  EXPECT_EQ(w.books[1].CellText(1, 1), "年月日");
+  EXPECT_EQ(TickedFiles(), 0);
+  EXPECT_EQ(ui.statuses.back(), "完成全部文件的转换!");
+}
+
+TEST_F(ConversionRunTest, FailedSaveIsReportedNotClaimedDone) {
+  SetUpFolder(false);
+  TickAllFiles();
+  w.destination = {"hourly.xls", ""};
+  w.outputFolder = (folder.Path() / "missing").string();
+  ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  RunOutcome outcome = Run();
+  ASSERT_EQ(outcome.unsavedBooks.size(), 1u);
+  ASSERT_EQ(ui.boxes.size(), 1u);
+  EXPECT_EQ(ui.boxes[0].title, "提示");
+  EXPECT_NE(ui.boxes[0].text.find("hourly.xls"), std::string::npos);
+  EXPECT_NE(ui.statuses.back(), "完成全部文件的转换!");
+  EXPECT_NE(ui.statuses.back().find("hourly.xls"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillon

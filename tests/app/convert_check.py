@@ -1,0 +1,163 @@
+"""End-to-end check of the timed-record workbook.
+
+Converts copies of the sample A files with quillon-cli, opens the workbook
+with xlrd and checks every cell against the decoded tables that
+`quillon-cli dump` prints: labels, hour rows, four-time and one-value
+elements, timed rain, wind split, weather names, widths and wrap text.
+"""
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import xlrd
+
+CLI, SAMPLES = sys.argv[1], sys.argv[2]
+
+ELEMENTS = ["本站气压", "海平面气压", "气温", "水汽压", "相对湿度", "露点温度", "总云量", "低云量",
+            "云状", "能见度", "天气现象", "定时降水量", "小时降水量", "2分钟平均风向", "2分钟平均风速",
+            "10分钟平均风向", "10分钟平均风速", "草面温度", "地面温度", "5cm地温", "10cm地温",
+            "15cm地温", "20cm地温", "40cm地温", "80cm地温", "160cm地温", "320cm地温", "日照时数"]
+DIRECT = {"本站气压": "TableP", "海平面气压": "TableP2", "气温": "TableT", "水汽压": "TableE",
+          "相对湿度": "TableU", "露点温度": "TableI2", "总云量": "TableN", "低云量": "TableN2",
+          "云状": "TableC", "能见度": "TableV", "小时降水量": "TableR2", "地面温度": "TableD",
+          "5cm地温": "TableD2", "10cm地温": "TableD3", "15cm地温": "TableD4", "20cm地温": "TableD5",
+          "40cm地温": "TableD6", "80cm地温": "TableK", "160cm地温": "TableK2", "320cm地温": "TableK3",
+          "日照时数": "TableS"}
+WIND = {"2分钟平均风向": ("TableF", 1), "2分钟平均风速": ("TableF", 2),
+        "10分钟平均风向": ("TableF2", 1), "10分钟平均风速": ("TableF2", 2)}
+NAMES = set("露 霜 结冰 烟幕 霾 浮尘 扬沙 尘卷风 轻雾 闪电 极光 大风 积雪 雷暴 飑 龙卷 沙尘暴 吹雪 雪暴 雾 "
+            "雾凇 毛毛雨 雨凇 雨 雨夹雪 雪 冰针 米雪 冰粒 阵雨 阵性雨夹雪 阵雪 霰 冰雹".split())
+HOURS = [21, 22, 23, 24] + list(range(1, 21))
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def dump(path, table):
+    """Day -> {slot: text} of a decoded table."""
+    out = subprocess.run([CLI, "dump", path, table], capture_output=True, check=True).stdout
+    first = 0 if table in ("TableK", "TableK2", "TableK3", "TableL", "TableW") else 1
+    rows = {}
+    for line in out.decode("utf-8").split("\n"):
+        if not line or line.startswith("#"):
+            continue
+        cells = line.split("\t")
+        rows[int(cells[0])] = {first + i: c for i, c in enumerate(cells[1:])}
+    return rows
+
+
+def field(text, n):
+    parts = ("/" + text.strip()).split("/")
+    return parts[n] if n < len(parts) else ""
+
+
+def expected_column(path, name, days):
+    """24 x days texts of one element column."""
+    if name == "草面温度":
+        return [""] * (24 * days)
+    if name == "天气现象":
+        return None  # names per hour are checked separately
+    if name == "定时降水量":
+        r = dump(path, "TableR")
+        col = []
+        for d in range(1, days + 1):
+            for s in range(1, 25):
+                col.append(r[d].get(1, "") if s == 12 else r[d].get(2, "") if s == 24 else "")
+        return col
+    if name in WIND:
+        table, part = WIND[name]
+        t = dump(path, table)
+        last = max(t[1]) if t and t[1] else 0
+        col = []
+        for d in range(1, days + 1):
+            for s in range(1, 25):
+                if last >= 24:
+                    col.append(field(t[d].get(s, ""), part))
+                elif s % 6 == 0 and s // 6 <= last:
+                    col.append(field(t[d].get(s // 6, ""), part))
+                else:
+                    col.append("")
+        return col
+    t = dump(path, DIRECT[name])
+    last = max(t[1]) if t and t[1] else 0
+    col = []
+    for d in range(1, days + 1):
+        for s in range(1, 25):
+            if last >= 24:
+                col.append(t[d].get(s, ""))
+            elif last == 1:
+                col.append(t[d].get(1, "") if s == 18 else "")
+            elif last > 1 and s % 6 == 0 and s // 6 <= last:
+                col.append(t[d].get(s // 6, ""))
+            else:
+                col.append("")
+    return col
+
+
+def width_for(name):
+    n = len(name)
+    return 50 if n <= 3 else 60 if n == 4 else 65 if n == 5 else 90
+
+
+def main():
+    work = tempfile.mkdtemp(prefix="quillon-convert-")
+    try:
+        names = sorted(f for f in os.listdir(SAMPLES) if f.upper().endswith(".TXT"))
+        for f in names:
+            shutil.copy(os.path.join(SAMPLES, f), work)
+        run = subprocess.run([CLI, "convert", work, "--hourly", "hourly", "--hourly-elements", "all"],
+                             capture_output=True)
+        check(run.returncode == 0, "convert exit status %d: %s" % (run.returncode, run.stderr.decode()))
+        book = xlrd.open_workbook(os.path.join(work, "hourly.xls"), formatting_info=True)
+        sheet = book.sheet_by_index(0)
+        check(sheet.row_values(0) == ["年月日时"] + ELEMENTS, "header row %r" % sheet.row_values(0))
+        widths = {c: info.width for c, info in sheet.colinfo_map.items()}
+        check(len({widths.get(ELEMENTS.index(n) + 1) for n in ("气温", "云状")}) == 1, "equal widths")
+        check(widths.get(ELEMENTS.index("海平面气压") + 1) != widths.get(ELEMENTS.index("气温") + 1),
+              "width follows the header length")
+        check(widths.get(ELEMENTS.index("2分钟平均风向") + 1) == widths.get(0), "90-pixel columns alike")
+        row = 1
+        for f in names:
+            path = os.path.join(work, f)
+            info = subprocess.run([CLI, "info", "--json", path], capture_output=True)
+            header = json.loads(info.stdout)[0]
+            days, year, month = header["DaysInMonth"], header["Year"], header["Month"]
+            labels = sheet.col_values(0, row, row + 24 * days)
+            want = ["%s%s%02d %02d" % (year, month, 1 + o // 24, HOURS[o % 24]) for o in range(24 * days)]
+            check(labels == want, "%s: labels differ" % f)
+            for j, name in enumerate(ELEMENTS, start=1):
+                expected = expected_column(path, name, days)
+                got = sheet.col_values(j, row, row + 24 * days)
+                if expected is not None:
+                    bad = [i for i in range(len(got)) if got[i] != expected[i]]
+                    check(not bad, "%s %s: %d cells differ, first at %s: %r != %r" % (
+                        f, name, len(bad), labels[bad[0]] if bad else "", got[bad[0]] if bad else "",
+                        expected[bad[0]] if bad else ""))
+            weather = ELEMENTS.index("天气现象") + 1
+            shown = [c for c in sheet.col_values(weather, row, row + 24 * days) if c]
+            check(shown, "%s: no weather names shown" % f)
+            for cell in shown:
+                check(all(n in NAMES for n in cell.split(",")), "%s: weather cell %r" % (f, cell))
+            for r in range(row, row + 24 * days):
+                xf = book.xf_list[sheet.cell_xf_index(r, weather)]
+                if not xf.alignment.text_wrapped:
+                    failures.append("%s: weather cell at row %d not wrapped" % (f, r))
+                    break
+            row += 24 * days
+        check(sheet.nrows == row, "rows %d, expected %d (no separator rows)" % (sheet.nrows, row))
+    finally:
+        shutil.rmtree(work)
+    for f in failures:
+        print("FAIL:", f)
+    print("%d passed, %d failed" % (0 if failures else 1, 1 if failures else 0))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
