@@ -10,37 +10,36 @@
 namespace quillon {
 namespace {
 
-std::string PrecipitationText(const std::string& t) {
+std::string PrecipitationText(std::string_view t) {
   if (t == "0000" || t.empty() || t == "    ") return "";  // no precipitation
   if (t == "////" || t == "----") return "-";
   if (t == "A---") return "A";
   if (t == ",,,,") return "00";  // a trace
   // ";" and ":" stand in for a first digit 1 or 2.
-  std::string v = t;
-  if (v[0] == ';') v = "1" + CharSub(v, 1, 3);
-  if (v[0] == ':') v = "2" + CharSub(v, 1, 3);
+  if (t[0] != ';' && t[0] != ':') return PlainNumber(t);
+  std::string v = std::string(1, t[0] == ';' ? '1' : '2') + CharSub(t, 1, 3);
   return PlainNumber(v);
 }
 
 // The rain summary's date "dd-mm" with its year: a month later than the
 // file's month belongs to the year before.
-std::string SpellStartText(const std::string& t, const AFileHeader& header) {
+std::string SpellStartText(std::string_view t, const AFileHeader& header) {
   if (t == "/////" || t == "//////////" || t.empty()) return "-/-/-";
-  if (CharLength(t) != 5) return t;
+  if (CharLength(t) != 5) return std::string(t);
   std::string year = TextOf(header.Year);
   if (LeadingNumber(TextOf(header.Month)) < LeadingNumber(LastChars(t, 2)))
-    return t + "/" + FormatGeneral(LeadingNumber(year) - 1);
-  return t + "/" + PlainNumber(year);
+    return std::string(t) + "/" + FormatGeneral(LeadingNumber(year) - 1);
+  return std::string(t) + "/" + PlainNumber(year);
 }
 
-std::string EvaporationText(const std::string& t) {
+std::string EvaporationText(std::string_view t) {
   if (t.empty() || t == "   " || t == "---") return "";
   if (t == "///") return "-";
   if (t == ",,,") return "B";
   return PlainNumber(t);
 }
 
-std::string SnowText(const std::string& t, bool neverMeasured) {
+std::string SnowText(std::string_view t, bool neverMeasured) {
   if (t == "000" || t.empty() || t == "   ") return "";
   if (t == ",,,") return "0";
   if (t == "///") return neverMeasured ? "" : "-";
@@ -48,7 +47,7 @@ std::string SnowText(const std::string& t, bool neverMeasured) {
 }
 
 // A depth above 500 is written as its excess over 500 behind ">".
-std::string FrozenDepthText(const std::string& t) {
+std::string FrozenDepthText(std::string_view t) {
   if (LeadingNumber(t) <= 500) return PlainNumber(t);
   std::string plain = PlainNumber(t);
   size_t point = plain.find('.');
@@ -81,13 +80,13 @@ void DecodeFrozenGroundDay(ElementTable& table, int day) {
 // Mode "2" lines carry 18 hourly values from slot 1 and the day's total in
 // slot 19; they belong in slots 4..21 and 27.
 void ShiftSunshineDay(ElementTable& table, int day) {
-  if (!table.Contains(day, 27)) return;
+  if (!table.Contains(day, 1) || !table.Contains(day, 27)) return;
   table.At(day, 27) = table.At(day, 19);
   for (int k = 21; k >= 4; --k) table.At(day, k) = table.At(day, k - 3);
   for (int k : {1, 2, 3, 22, 23, 24}) table.At(day, k).clear();
 }
 
-std::string SunshineText(const std::string& t, int slot) {
+std::string SunshineText(std::string_view t, int slot) {
   if (t == "00" || t == "  ") return slot == 27 ? "0" : "";  // slot 27: the day's total
   if (t == "NN" || t.empty()) return "";
   if (t == "//" || t == "///" || t == "////") return "-";

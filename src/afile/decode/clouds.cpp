@@ -1,6 +1,7 @@
 #include "afile/decode/clouds.h"
 
 #include <string_view>
+#include <utility>
 
 #include "afile/decode/cell_text.h"
 #include "util/fields.h"
@@ -33,18 +34,45 @@ constexpr CloudCode kCloudCodes[] = {
     {"///", "-"},
 };
 
-std::string CloudAmountText(const std::string& t) {
+std::string CloudAmountText(std::string_view t) {
   if (t.empty() || t == "  ") return "";
   if (t == "//") return "-";
   if (t == "11") return "10-";  // overcast with gaps
   return PlainNumber(t);
 }
 
+// The genus letters (two characters after a blank) that occur in the text.
+// No replacement changes them: each keeps its blank and genus, and adds no
+// blank. So a code whose genus is not among them can never match, and its
+// pass may be skipped without changing the result of the ordered passes.
+class GenusSet {
+ public:
+  explicit GenusSet(std::string_view text) {
+    for (size_t at = text.find(' '); at != std::string_view::npos; at = text.find(' ', at + 1))
+      if (at + 2 < text.size() && count_ < kMax) genus_[count_++] = {text[at + 1], text[at + 2]};
+    complete_ = count_ < kMax;
+  }
+  bool MayHold(std::string_view code) const {
+    if (code.size() < 3 || code[0] != ' ' || !complete_) return true;
+    for (size_t i = 0; i < count_; ++i)
+      if (genus_[i].first == code[1] && genus_[i].second == code[2]) return true;
+    return false;
+  }
+
+ private:
+  static constexpr size_t kMax = 16;
+  std::pair<char, char> genus_[kMax];  // copies: the text changes under the passes
+  size_t count_ = 0;
+  bool complete_ = true;
+};
+
 std::string CloudFormText(std::string_view codes) {
   if (codes.empty()) return "";
   // The leading blank lets the first code match like the ones after it.
   std::string text = " " + std::string(codes);
-  for (const CloudCode& c : kCloudCodes) ReplaceAll(text, c.code, c.name);
+  GenusSet genus(text);
+  for (const CloudCode& c : kCloudCodes)
+    if (genus.MayHold(c.code)) ReplaceAll(text, c.code, c.name);
   return std::string(Trim(text));
 }
 

@@ -16,13 +16,13 @@ bool IsExtremeTimeSlot(const ElementTable& table, int slot) {
 // Not a reading: nothing, a stray line end, blanks, or a missing mark.
 bool IsNoValue(std::string_view t) { return t == "." || IsBlankOrEmpty(t) || IsAllOf(t, '/'); }
 
-std::string TemperatureText(const std::string& t, bool tableHasValue, bool extremeTime) {
+std::string TemperatureText(std::string_view t, bool tableHasValue, bool extremeTime) {
   // Blanks and slashes of any width are no reading; as numbers they would
   // show as 0 degrees.
   if (IsBlankOrEmpty(t)) return "";
   if (IsAllOf(t, '/')) return tableHasValue ? "-" : "";
-  if (extremeTime) return t;
-  // ".05" is a value below the instrument's range, "+012" one beyond it.
+  if (extremeTime) return std::string(t);
+  // Readings beyond what the group can hold: ".05" shows ">5", "+012" "<-12".
   if (t[0] == '.') return ">" + PlainNumber(LastChars(t, 2));
   if (t[0] == '+') return "<-" + PlainNumber(t);
   return PlainNumber(t);
@@ -39,11 +39,11 @@ std::string MarkedTemperatureText(std::string_view t) {
   return PlainNumber(t);
 }
 
-std::string HumidityText(const std::string& t, int slot) {
+std::string HumidityText(std::string_view t, int slot) {
   if (t.empty() || t == "  " || t == "    ") return "";
   if (t == "//" || t == "////") return "-";
   if (t == "%%") return "100";
-  if (!IsNumeric(t)) return t;
+  if (!IsNumeric(t)) return std::string(t);
   // Slot 26 of the hourly table is the time of the day's minimum, hhmm.
   if (slot == 26) return FormatFixed(LeadingNumber(t), 4, 0);
   return PlainNumber(t);
@@ -55,13 +55,14 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, std::string_
   // A three-observation station has no 02 h reading in its station pressure.
   bool noFirstObservation =
       label == "P" && IsThreeObservationStation(header) && SlotCount(table) < 24;
-  ForEachCell(table, [&](std::string& t, int slot) {
+  ForEachCell(table, [&](std::string& cell, int slot) {
+    std::string_view t = cell;
     if (t == "////") {
-      t = noFirstObservation && slot == 1 ? "" : "-";
+      cell = noFirstObservation && slot == 1 ? "" : "-";
     } else if (t.empty() || t == "    ") {
-      t.clear();
+      cell.clear();
     } else if (!IsExtremeTimeSlot(table, slot) && LeadingNumber(t) < 3000) {
-      t.insert(0, "1");  // groups hold the last four digits of tenths of hPa
+      cell.insert(0, "1");  // groups hold the last four digits of tenths of hPa
     }
   });
 }
@@ -84,7 +85,7 @@ void DecodeLowerSoilTemperature(std::string_view timesPerDay, std::string_view d
 
 void DecodeMarkedTemperature(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int) { t = MarkedTemperatureText(t); });
-  if (AllCells(table, [](const std::string& t) { return t == "-"; }))
+  if (AllCells(table, [](std::string_view t) { return t == "-"; }))
     ForEachCell(table, [](std::string& t, int) { t.clear(); });
 }
 

@@ -1,5 +1,7 @@
 #include "afile/decode/weather_text.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -11,7 +13,8 @@ namespace {
 
 // The day text cut into characters, each a whole UTF-8 sequence, so that
 // positions count characters and a garbled line is never split inside one.
-using Chars = std::vector<std::string>;
+// The views point into the day text or at the joining marks below.
+using Chars = std::vector<std::string_view>;
 
 Chars SplitChars(std::string_view text) {
   Chars chars;
@@ -26,7 +29,7 @@ Chars SplitChars(std::string_view text) {
 
 std::string JoinChars(const Chars& chars) {
   std::string text;
-  for (const std::string& c : chars) text += c;
+  for (std::string_view c : chars) text += c;
   return text;
 }
 
@@ -37,17 +40,17 @@ std::string Span(const Chars& chars, size_t from, size_t count) {
   return text;
 }
 
-bool IsDirectionLetter(const std::string& c) {
+bool IsDirectionLetter(std::string_view c) {
   return c.size() == 1 && std::string_view("NESWZ").find(c[0]) != std::string_view::npos;
 }
 
-bool IsDigitChar(const std::string& c) { return c.size() == 1 && c[0] >= '0' && c[0] <= '9'; }
+bool IsDigitChar(std::string_view c) { return c.size() == 1 && c[0] >= '0' && c[0] <= '9'; }
 
 // The first seven characters (a phenomenon code and its first time) are
 // never joined: scans start at position 8 (index 7).
 constexpr size_t kFirstJoinIndex = 7;
 
-// "N E" -> "N-E": a wind turning from one direction to another.
+// Direction letters written apart are joined: "N E" -> "N-E".
 void JoinDirections(Chars& chars) {
   for (size_t k = kFirstJoinIndex; k + 1 < chars.size(); ++k)
     if (chars[k] == " " && IsDirectionLetter(chars[k - 1]) && IsDirectionLetter(chars[k + 1]))

@@ -15,23 +15,30 @@ namespace {
 // of the group itself is never taken for the join; "\" becomes "/" last.
 constexpr char kJoin = '\\';
 
-std::string WithoutMarks(std::string text) { return RemoveAll(RemoveAll(text, 'P'), 'A'); }
-
-std::string Joined(std::string text) {
-  std::replace(text.begin(), text.end(), kJoin, '/');
-  return text;
+void RemoveMarks(std::string& text) {
+  text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == 'P' || c == 'A'; }),
+             text.end());
 }
+
+void ShowJoin(std::string& text) { std::replace(text.begin(), text.end(), kJoin, '/'); }
 
 // "045023" -> "45/23": three characters of direction, three of speed.
 std::string WindText(std::string_view group) {
-  std::string direction = FirstChars(group, 3);
-  if (IsNumeric(direction)) direction = PlainNumber(direction);
-  std::string t = WithoutMarks(direction + kJoin + LastChars(group, 3));
+  std::string t = FirstChars(group, 3);
+  if (IsNumeric(t)) t = PlainNumber(t);
+  t += kJoin;
+  t += LastChars(group, 3);
+  RemoveMarks(t);
   ReplaceAll(t, "///", "-");
   size_t join = t.find(kJoin);
-  std::string speed = t.substr(join + 1);
-  if (speed != "-" && t != std::string(1, kJoin)) t = t.substr(0, join + 1) + PlainNumber(speed);
-  return Joined(t);
+  std::string_view speed = std::string_view(t).substr(join + 1);
+  if (speed != "-" && t.size() > 1) {
+    std::string plain = PlainNumber(speed);
+    t.resize(join + 1);
+    t += plain;
+  }
+  ShowJoin(t);
+  return t;
 }
 
 // The day's maximum and extreme wind: the first part is a number as well,
@@ -39,16 +46,20 @@ std::string WindText(std::string_view group) {
 std::string WindExtremeText(std::string_view group) {
   std::string speed = LastChars(group, 3);
   if (IsNumeric(speed)) speed = PlainNumber(speed);
-  std::string t = WithoutMarks(FirstChars(group, 3) + kJoin + speed);
+  std::string t = FirstChars(group, 3);
+  t += kJoin;
+  t += speed;
+  RemoveMarks(t);
   ReplaceAll(t, "///", "-");
   if (t[0] != '-' && t[0] != kJoin) {
     size_t join = t.find(kJoin);
-    t = PlainNumber(t.substr(0, join)) + t.substr(join);
+    t.replace(0, join, PlainNumber(std::string_view(t).substr(0, join)));
   }
-  return Joined(t);
+  ShowJoin(t);
+  return t;
 }
 
-std::string IcingSizeText(const std::string& t, int slot) {
+std::string IcingSizeText(std::string_view t, int slot) {
   if (t.empty() || (IsAllOf(t, ' ') && t.size() >= 3 && t.size() <= 5)) return "";
   if (t == "---" || t == "----" || t == "-----") return "";
   if (t == "///" || t == "////" || t == "/////") return "-";
@@ -56,22 +67,22 @@ std::string IcingSizeText(const std::string& t, int slot) {
   return PlainNumber(t);
 }
 
-std::string IcingCodeText(const std::string& t) {
+std::string IcingCodeText(std::string_view t) {
   if (t.empty() || t == "    " || t == "----") return "";
   if (t == "////") return "-";
   if (t == "5600") return "56";  // glaze
   if (t == "0048") return "48";  // rime
-  return t;
+  return std::string(t);
 }
 
 // The wind that went with the icing; the direction keeps its leading zeros.
-std::string IcingWindText(const std::string& t) {
+std::string IcingWindText(std::string_view t) {
   if (t.empty() || t == "------") return "";
   if (t == "//////") return "-/-";
   // A missing speed stays missing: read as a number it would become 0.
   std::string speed = LastChars(t, 3);
-  std::string u =
-      WithoutMarks(FirstChars(t, 3) + "/" + (speed == "///" ? "-" : PlainNumber(speed)));
+  std::string u = FirstChars(t, 3) + "/" + (speed == "///" ? "-" : PlainNumber(speed));
+  RemoveMarks(u);
   ReplaceFirst(u, "///", "-");
   if (u.size() >= 3 && u.compare(u.size() - 3, 3, "///") == 0) u.replace(u.size() - 3, 3, "-");
   return u;
