@@ -17,7 +17,8 @@ struct CellCase {
   const char* expected;
 };
 
-void ExpectCells(void (*decode)(ElementTable&), std::initializer_list<CellCase> cases) {
+template <size_t N>
+void ExpectCells(void (*decode)(ElementTable&), const CellCase (&cases)[N]) {
   for (const auto& c : cases) {
     ElementTable table = OneCell(c.raw);
     decode(table);
@@ -26,52 +27,55 @@ void ExpectCells(void (*decode)(ElementTable&), std::initializer_list<CellCase> 
 }
 
 TEST(DecodeCloudAmount, MarksGapsAndMissing) {
-  ExpectCells(
-      DecodeCloudAmount,
-      {{"11", "10-"}, {"//", "-"}, {"  ", ""}, {"", ""}, {"05", "5"}, {"10", "10"}, {"00", "0"}});
+  const CellCase cases[] = {{"11", "10-"}, {"//", "-"},  {"  ", ""}, {"", ""},
+                            {"05", "5"},   {"10", "10"}, {"00", "0"}};
+  ExpectCells(DecodeCloudAmount, cases);
 }
 
 TEST(DecodeCloudHeight, KeepsTheGenusAndWritesThePlainHeight) {
-  ExpectCells(DecodeCloudHeight, {{"CB", ""},
-                                  {"SC0", ""},
-                                  {"", ""},
-                                  {"SC0600", "SC600"},
-                                  {"ST////", "ST0"},
-                                  {"CU12", "CU12"},
-                                  // characters, not bytes: "云层" is the genus part
-                                  {"云层0600", "云层600"},
-                                  {"云层", ""}});
+  // Characters, not bytes: in "云层0600" the genus part is "云层".
+  const CellCase cases[] = {{"CB", ""},
+                            {"SC0", ""},
+                            {"", ""},
+                            {"SC0600", "SC600"},
+                            {"ST////", "ST0"},
+                            {"CU12", "CU12"},
+                            {"云层0600", "云层600"},
+                            {"云层", ""}};
+  ExpectCells(DecodeCloudHeight, cases);
 }
 
 TEST(DecodeCloudForm, ExpandsCodesInTheirOrderWithoutExpandingTwice) {
-  ExpectCells(DecodeCloudForm, {
-                                   {"", ""},
-                                   {"SCB", "SC"},
-                                   {"SCT", "SCLENT"},
-                                   {"SCR", "SCTRA"},
-                                   {"ACE", "ACLENT"},
-                                   {"ACL", "ACFLO"},
-                                   {"CIB SCT", "CI SCLENT"},
-                                   {"ACR CUO", "ACTRA CUCONG"},
-                                   {"///", "-"},
-                                   {"sct", "sct"},
-                                   {"  SCT  ", "SCLENT"},
-                                   {"CUB CBB FNB", "CU CB FN"},
-                                   {"ASP ASR", "ASOP ASTRA"},
-                                   {"CIB  CSE", "CI  CSNEBU"},
-                                   // codes must follow a blank; what is left is not looked at again
-                                   {"SCTSCT", "SCLENTSCT"},
-                                   {"SCBB", "SCB"},
-                                   {"SCTR", "SCLENTR"},
-                                   {"ACLE", "ACFLOE"},
-                                   {"STBSTB", "STSTB"},
-                                   {"SC T", "SC T"},
-                                   {"////", "-/"},
-                                   {"SCT///", "SCLENT-"},
-                                   {"云 SCT", "云 SCLENT"},
-                                   {"AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB SCT",
-                                    "AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB SCLENT"},
-                               });
+  // Codes count only after a blank, and what a replacement leaves is not
+  // looked at again by the same pass.
+  const CellCase cases[] = {
+      {"", ""},
+      {"SCB", "SC"},
+      {"SCT", "SCLENT"},
+      {"SCR", "SCTRA"},
+      {"ACE", "ACLENT"},
+      {"ACL", "ACFLO"},
+      {"CIB SCT", "CI SCLENT"},
+      {"ACR CUO", "ACTRA CUCONG"},
+      {"///", "-"},
+      {"sct", "sct"},
+      {"  SCT  ", "SCLENT"},
+      {"CUB CBB FNB", "CU CB FN"},
+      {"ASP ASR", "ASOP ASTRA"},
+      {"CIB  CSE", "CI  CSNEBU"},
+      {"SCTSCT", "SCLENTSCT"},
+      {"SCBB", "SCB"},
+      {"SCTR", "SCLENTR"},
+      {"ACLE", "ACFLOE"},
+      {"STBSTB", "STSTB"},
+      {"SC T", "SC T"},
+      {"////", "-/"},
+      {"SCT///", "SCLENT-"},
+      {"云 SCT", "云 SCLENT"},
+      {"AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB SCT",
+       "AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB AB SCLENT"},
+  };
+  ExpectCells(DecodeCloudForm, cases);
 }
 
 // The code table applied as written: 37 passes over the whole text, each
