@@ -15,6 +15,7 @@ struct CellRange {
   bool Contains(int row, int col) const {
     return row >= firstRow && row <= lastRow && col >= firstCol && col <= lastCol;
   }
+  bool IsOneCell() const { return firstRow == lastRow && firstCol == lastCol; }
   bool Overlaps(const CellRange& o) const {
     return firstRow <= o.lastRow && o.firstRow <= lastRow && firstCol <= o.lastCol &&
            o.firstCol <= lastCol;

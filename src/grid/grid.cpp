@@ -78,6 +78,7 @@ void Grid::AfterShrink() {
   fixedRows_ = std::min(fixedRows_, rows_);
   rowHeights_.erase(rowHeights_.lower_bound(rows_), rowHeights_.end());
   ClipRanges(merges_, rows_, cols_, [](CellRange& r) -> CellRange& { return r; });
+  std::erase_if(merges_, [](const CellRange& r) { return r.IsOneCell(); });
   ClipRanges(rangeAlignments_, rows_, cols_,
              [](RangeAlignment& a) -> CellRange& { return a.range; });
   activeRow_ = std::clamp(activeRow_, 0, std::max(rows_ - 1, 0));
