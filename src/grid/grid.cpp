@@ -11,6 +11,7 @@ namespace quillon {
 namespace {
 
 constexpr int kMaxFontSize = 409;
+constexpr size_t kMapNodeBytes = 48;  // a row height entry with its tree links
 
 std::string CellName(int row, int col) {
   return "cell (" + std::to_string(row) + ", " + std::to_string(col) + ")";
@@ -32,7 +33,7 @@ void ClipRanges(std::vector<Item>& items, int rows, int cols, RangeOf rangeOf) {
 
 }  // namespace
 
-Grid::Grid() : cells_(1, 0), columns_(1) {}
+Grid::Grid() : columns_(1) { cells_.Resize(1); }
 
 size_t Grid::IndexOf(int row, int col) const {
   if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
@@ -52,7 +53,7 @@ const Grid::Column& Grid::ColumnAt(int col) const { return const_cast<Grid*>(thi
 void Grid::SetRows(int rows) {
   if (rows < 0) throw std::invalid_argument("negative row count");
   bool shrinks = rows < rows_;
-  cells_.resize(static_cast<size_t>(rows) * static_cast<size_t>(cols_), 0);
+  cells_.Resize(static_cast<size_t>(rows) * static_cast<size_t>(cols_));
   rows_ = rows;
   if (shrinks) AfterShrink();
   Changed();
@@ -61,13 +62,14 @@ void Grid::SetRows(int rows) {
 void Grid::SetCols(int cols) {
   if (cols < 0) throw std::invalid_argument("negative column count");
   if (cols == cols_) return;
-  std::vector<uint32_t> cells(static_cast<size_t>(rows_) * static_cast<size_t>(cols), 0);
+  CellStore cells;
+  cells.Resize(static_cast<size_t>(rows_) * static_cast<size_t>(cols));
   size_t keep = static_cast<size_t>(std::min(cols, cols_));
   for (size_t r = 0; r < static_cast<size_t>(rows_); ++r)
-    std::copy_n(cells_.begin() + static_cast<ptrdiff_t>(r * static_cast<size_t>(cols_)), keep,
-                cells.begin() + static_cast<ptrdiff_t>(r * static_cast<size_t>(cols)));
+    for (size_t c = 0; c < keep; ++c)
+      cells[r * static_cast<size_t>(cols) + c] = cells_[r * static_cast<size_t>(cols_) + c];
   bool shrinks = cols < cols_;
-  cells_.swap(cells);
+  cells_ = std::move(cells);
   cols_ = cols;
   columns_.resize(static_cast<size_t>(cols));
   if (shrinks) AfterShrink();
@@ -85,14 +87,15 @@ void Grid::AfterShrink() {
   activeCol_ = std::clamp(activeCol_, 0, std::max(cols_ - 1, 0));
   // Every run starts its output grids again from the header row; the texts
   // of earlier runs would otherwise stay in the pool for the whole session.
-  if (pool_.Count() > 2 * cells_.size() + 1024) DropUnusedTexts();
+  if (pool_.Count() > 2 * cells_.Size() + 1024) DropUnusedTexts();
 }
 
 void Grid::DropUnusedTexts() {
   TextPool pool;
   std::vector<TextId> newId(pool_.Count(), TextPool::kEmpty);
   std::vector<bool> seen(pool_.Count(), false);
-  for (uint32_t& cell : cells_) {
+  for (size_t i = 0; i < cells_.Size(); ++i) {
+    uint32_t& cell = cells_[i];
     TextId id = cell & kIdMask;
     if (!seen[id]) {
       newId[id] = pool.Intern(pool_.Text(id));
@@ -245,8 +248,8 @@ ExportResult Grid::ExportToExcel(const std::string& path) const {
 }
 
 size_t Grid::MemoryBytes() const {
-  return sizeof(Grid) + cells_.capacity() * sizeof(uint32_t) + pool_.MemoryBytes() +
-         columns_.capacity() * sizeof(Column) + rowHeights_.size() * 48 +
+  return sizeof(Grid) + cells_.MemoryBytes() + pool_.MemoryBytes() +
+         columns_.capacity() * sizeof(Column) + rowHeights_.size() * kMapNodeBytes +
          merges_.capacity() * sizeof(CellRange) +
          rangeAlignments_.capacity() * sizeof(RangeAlignment);
 }

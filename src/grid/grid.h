@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "grid/cell_range.h"
+#include "grid/cell_store.h"
 #include "grid/export_result.h"
 #include "grid/text_pool.h"
 
@@ -40,7 +41,7 @@ class Grid {
   int FixedRows() const { return fixedRows_; }
   void SetFixedRows(int rows);
 
-  // The view stays valid until the grid next changes.
+  // The view stays valid until rows or columns are next removed.
   std::string_view CellText(int row, int col) const;
   void SetCellText(int row, int col, std::string_view text);
   bool WrapText(int row, int col) const;
@@ -124,7 +125,7 @@ class Grid {
   int rows_ = 1;
   int cols_ = 1;
   int fixedRows_ = 1;
-  std::vector<uint32_t> cells_;
+  CellStore cells_;
   TextPool pool_;
   std::vector<Column> columns_;
   std::map<int, int> rowHeights_;  // only rows of another height than the default

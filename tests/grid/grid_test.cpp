@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -78,6 +79,22 @@ TEST(Grid, ResizingKeepsTheCellsThatRemainAndAddsEmptyOnes) {
   const Case cases[] = {{0, 0, "0"}, {1, 1, "11"}, {1, 2, ""}, {0, 3, ""}, {2, 1, ""}, {3, 0, ""}};
   for (const auto& c : cases) EXPECT_EQ(g.CellText(c.row, c.col), c.text) << c.row << c.col;
   EXPECT_FALSE(g.WrapText(2, 1)) << "a removed row comes back empty, wrap included";
+}
+
+TEST(Grid, RowsAddedAfterRemovingAreEmptyAcrossStoragePages) {
+  // Sizes around the 16,384-cell pages the cells are kept in.
+  const std::vector<int> rowSequence = {8193, 5000, 9000, 4096, 4097, 1, 20000};
+  Grid g;
+  g.SetCols(2);
+  int filled = 1;
+  for (int rows : rowSequence) {
+    g.SetRows(rows);
+    for (int r = filled; r < rows; ++r) ASSERT_EQ(g.CellText(r, 1), "") << rows << " row " << r;
+    for (int r = 0; r < rows; ++r) g.SetCellText(r, 1, "x");
+    g.SetWrapText(rows - 1, 0, true);
+    filled = rows;
+  }
+  EXPECT_EQ(g.CellText(19999, 1), "x");
 }
 
 TEST(Grid, TextWrapAndFlagAreIndependentPerCell) {

@@ -108,8 +108,12 @@ ExportResult AtomicFile::Open(const std::string& target) {
 void AtomicFile::Write(std::string_view bytes) {
   if (error_ != 0) return;
   size_ += bytes.size();
-  buffer_.append(bytes);
-  if (buffer_.size() >= kBufferBytes) Flush();
+  if (buffer_.size() + bytes.size() > kBufferBytes) Flush();
+  if (bytes.size() >= kBufferBytes) {
+    if (error_ == 0 && !WriteAll(fd_, bytes.data(), bytes.size(), -1)) error_ = errno;
+  } else {
+    buffer_.append(bytes);
+  }
 }
 
 void AtomicFile::Flush() {

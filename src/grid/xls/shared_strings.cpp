@@ -57,12 +57,11 @@ std::optional<uint32_t> SharedStrings::Add(std::string_view text) {
   return static_cast<uint32_t>(entries_.size() - 1);
 }
 
-std::string SharedStrings::Records(uint64_t streamOffset) const {
+void SharedStrings::AppendRecords(std::string& out, uint64_t streamOffset) const {
   uint32_t perBucket = std::max(kMinStringsPerBucket, Unique() / kMaxIndexBuckets + 1);
   std::string index;
   PutU16(index, static_cast<uint16_t>(perBucket));
 
-  std::string out;
   RecordChain chain(out);
   PutU32(out, uses_);
   PutU32(out, Unique());
@@ -91,7 +90,6 @@ std::string SharedStrings::Records(uint64_t streamOffset) const {
   }
   chain.Close();
   AppendRecord(out, record::kExtSst, index);
-  return out;
 }
 
 }  // namespace quillon::xls

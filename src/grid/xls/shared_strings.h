@@ -26,9 +26,9 @@ class SharedStrings {
   uint32_t Unique() const { return static_cast<uint32_t>(entries_.size()); }
   uint32_t Uses() const { return uses_; }
 
-  // The SST, CONTINUE and EXTSST records, for a stream in which they start
-  // at streamOffset.
-  std::string Records(uint64_t streamOffset) const;
+  // Appends the SST, CONTINUE and EXTSST records to out, a stream in which
+  // out's first byte lies at streamOffset.
+  void AppendRecords(std::string& out, uint64_t streamOffset) const;
 
  private:
   struct Entry {

@@ -44,6 +44,8 @@ class StreamWriter {
   }
   void Flush() {
     out_.Write(buffer_);
+    // The shared strings may have made the buffer large; start small again.
+    if (buffer_.capacity() > 2 * kFlushBytes) std::string().swap(buffer_);
     buffer_.clear();
   }
 
@@ -70,8 +72,9 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
     uint64_t start = w.Position() - b.size();
     positionFields.push_back(start + AppendBoundSheet(b, SheetName(i)));
   }
-  b.append(plan.strings.Records(w.Position()));
+  plan.strings.AppendRecords(b, w.Position() - b.size());
   AppendEof(b);
+  w.Flush();
   return positionFields;
 }
 
