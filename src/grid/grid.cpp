@@ -12,6 +12,17 @@ namespace {
 
 constexpr int kMaxFontSize = 409;
 constexpr size_t kMapNodeBytes = 48;  // a row height entry with its tree links
+// Four times what one workbook file can hold; a larger grid is a mistake that
+// would otherwise take all the machine's memory before failing.
+constexpr size_t kMaxCells = size_t{1} << 30;
+
+size_t CellCount(int rows, int cols) {
+  size_t cells = static_cast<size_t>(rows) * static_cast<size_t>(cols);
+  if (cells > kMaxCells)
+    throw std::length_error("a grid of " + std::to_string(rows) + " x " + std::to_string(cols) +
+                            " cells is too large");
+  return cells;
+}
 
 std::string CellName(int row, int col) {
   return "cell (" + std::to_string(row) + ", " + std::to_string(col) + ")";
@@ -52,8 +63,9 @@ const Grid::Column& Grid::ColumnAt(int col) const { return const_cast<Grid*>(thi
 
 void Grid::SetRows(int rows) {
   if (rows < 0) throw std::invalid_argument("negative row count");
+  size_t cells = CellCount(rows, cols_);
   bool shrinks = rows < rows_;
-  cells_.Resize(static_cast<size_t>(rows) * static_cast<size_t>(cols_));
+  cells_.Resize(cells);
   rows_ = rows;
   if (shrinks) AfterShrink();
   Changed();
@@ -63,7 +75,7 @@ void Grid::SetCols(int cols) {
   if (cols < 0) throw std::invalid_argument("negative column count");
   if (cols == cols_) return;
   CellStore cells;
-  cells.Resize(static_cast<size_t>(rows_) * static_cast<size_t>(cols));
+  cells.Resize(CellCount(rows_, cols));
   size_t keep = static_cast<size_t>(std::min(cols, cols_));
   for (size_t r = 0; r < static_cast<size_t>(rows_); ++r)
     for (size_t c = 0; c < keep; ++c)

@@ -59,6 +59,9 @@ TEST(Grid, RefusesSettingsThatCannotExist) {
       [&] { g.SetColumnAlignment(0, -1); },
   };
   for (const auto& call : calls) EXPECT_THROW(call(), std::invalid_argument);
+  g.SetCols(30);
+  EXPECT_THROW(g.SetRows(40000000), std::length_error);
+  EXPECT_EQ(g.Rows(), 1);
 }
 
 TEST(Grid, ResizingKeepsTheCellsThatRemainAndAddsEmptyOnes) {

@@ -61,6 +61,7 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
   AppendCodepageUtf16(b);
   AppendWindow1(b);
   std::u16string font = Utf8ToUtf16(grid.FontName());
+  // Readers expect the first four fonts to be there; all are the grid's.
   for (int i = 0; i < 4; ++i) AppendFont(b, font, grid.FontSize());
   for (int i = 0; i < 15; ++i) AppendStyleXf(b);
   AppendCellXf(b, 0, 0, false);
