@@ -45,9 +45,25 @@ NumberParts ParseLeading(std::string_view text) {
   return parts;
 }
 
+// Most groups are an optional "-" and digits only; those are read directly,
+// without building the parts (the decoding of a file reads thousands).
+bool IsSignedDigits(std::string_view text) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (i == text.size()) return false;
+  for (; i < text.size(); ++i)
+    if (!IsDigit(text[i])) return false;
+  return true;
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
+  if (IsSignedDigits(text) && text.size() <= 15) {  // exact in a double
+    bool negative = text[0] == '-';
+    long long value = 0;
+    for (char c : text.substr(negative ? 1 : 0)) value = value * 10 + (c - '0');
+    return negative ? -static_cast<double>(value) : static_cast<double>(value);
+  }
   NumberParts parts = ParseLeading(text);
   if (!parts.found) return 0.0;
   std::string digits = (parts.negative ? "-" : "") + (parts.whole.empty() ? "0" : parts.whole);
@@ -75,6 +91,16 @@ bool IsNumeric(std::string_view text) {
 }
 
 std::string PlainNumber(std::string_view text) {
+  if (IsSignedDigits(text)) {
+    bool negative = text[0] == '-';
+    size_t first = negative ? 1 : 0;  // first digit kept: no leading zeros
+    while (first + 1 < text.size() && text[first] == '0') ++first;
+    if (text[first] == '0') return "0";  // "-0" too
+    if (!negative) return std::string(text.substr(first));
+    std::string result(text.substr(first - 1));
+    result[0] = '-';
+    return result;
+  }
   NumberParts parts = ParseLeading(text);
   std::string whole = parts.whole;
   whole.erase(0, whole.find_first_not_of('0'));

@@ -17,6 +17,8 @@ TEST(PlainNumber, WritesTheLeadingNumberInShortestForm) {
       {"  05", "5"},     {"1 2", "12"},   {"-0", "0"},
       {"+7", "7"},       {"3.", "3"},     {".5", "0.5"},
       {"007B", "7"},     {"-", "0"},      {"12345678901234567890", "12345678901234567890"},
+      {"-0000", "0"},    {"0", "0"},      {"-5", "-5"},
+      {"-0105", "-105"}, {"10", "10"},    {"-00012345678901234567890", "-12345678901234567890"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(PlainNumber(c.text), c.expected) << "text \"" << c.text << "\"";
@@ -24,8 +26,20 @@ TEST(PlainNumber, WritesTheLeadingNumberInShortestForm) {
 
 TEST(LeadingNumber, ReadsUntilTheFirstCharacterThatIsNotPartOfANumber) {
   const std::pair<const char*, double> cases[] = {
-      {"0123", 123}, {"-5", -5},     {" 1 0", 10}, {"12.5x", 12.5}, {"A---", 0},
-      {"", 0},       {"1.2.3", 1.2}, {"- 3", -3},  {"//", 0},       {"35/12", 35},
+      {"0123", 123},
+      {"-5", -5},
+      {" 1 0", 10},
+      {"12.5x", 12.5},
+      {"A---", 0},
+      {"", 0},
+      {"1.2.3", 1.2},
+      {"- 3", -3},
+      {"//", 0},
+      {"35/12", 35},
+      {"-0123", -123},
+      {"0000", 0},
+      {"999999999999999", 999999999999999.0},
+      {"12345678901234567", 12345678901234567.0},
   };
   for (const auto& [text, expected] : cases)
     EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << text;

@@ -1,14 +1,114 @@
 #include "afile/decode/pressure_temperature.h"
 
-namespace quillon {
+#include "afile/decode/cell_text.h"
+#include "util/fields.h"
+#include "util/number_text.h"
 
-// Not yet decoded: the tables keep their raw groups.
-void DecodePressure(const AFileHeader&, ElementTable&, std::string_view) {}
-void DecodeTemperature(ElementTable&) {}
-void DecodeLowerSoilTemperature(std::string_view, std::string_view, ElementTable&) {}
-void DecodeMarkedTemperature(ElementTable&) {}
-void DecodePlainGroups(ElementTable&) {}
-void DecodeHumidity(ElementTable&) {}
-void DecodeSingleSlot(ElementTable&) {}
+namespace quillon {
+namespace {
+
+// In 28-slot tables slots 26 and 28 hold the times of the day's extremes
+// (hhmm), which must not be read as values.
+bool IsExtremeTimeSlot(const ElementTable& table, int slot) {
+  return SlotCount(table) == 28 && (slot == 26 || slot == 28);
+}
+
+// Not a reading: nothing, a stray line end, blanks, or a missing mark.
+bool IsNoValue(std::string_view t) { return t == "." || IsBlankOrEmpty(t) || IsAllOf(t, '/'); }
+
+std::string TemperatureText(std::string_view t, bool tableHasValue, bool extremeTime) {
+  // Blanks and slashes of any width are no reading; as numbers they would
+  // show as 0 degrees.
+  if (IsBlankOrEmpty(t)) return "";
+  if (IsAllOf(t, '/')) return tableHasValue ? "-" : "";
+  if (extremeTime) return std::string(t);
+  // Readings beyond what the group can hold: ".05" shows ">5", "+012" "<-12".
+  if (t[0] == '.') return ">" + PlainNumber(LastChars(t, 2));
+  if (t[0] == '+') return "<-" + PlainNumber(t);
+  return PlainNumber(t);
+}
+
+std::string MarkedTemperatureText(std::string_view t) {
+  if (t.empty() || t == "    ") return "";
+  if (t == ",,,,") return ",";
+  if (t == "////") return "-";
+  if (t[0] == ',') {
+    std::string marked = "-" + PlainNumber(t.substr(1)) + "B";
+    return marked == "-0B" ? "0B" : marked;
+  }
+  return PlainNumber(t);
+}
+
+std::string HumidityText(std::string_view t, int slot) {
+  if (t.empty() || t == "  " || t == "    ") return "";
+  if (t == "//" || t == "////") return "-";
+  if (t == "%%") return "100";
+  if (!IsNumeric(t)) return std::string(t);
+  // Slot 26 of the hourly table is the time of the day's minimum, hhmm.
+  if (slot == 26) return FormatFixed(LeadingNumber(t), 4, 0);
+  return PlainNumber(t);
+}
+
+}  // namespace
+
+void DecodePressure(const AFileHeader& header, ElementTable& table, std::string_view label) {
+  // A three-observation station has no 02 h reading in its station pressure.
+  bool noFirstObservation =
+      label == "P" && IsThreeObservationStation(header) && SlotCount(table) < 24;
+  ForEachCell(table, [&](std::string& cell, int slot) {
+    std::string_view t = cell;
+    if (t == "////") {
+      cell = noFirstObservation && slot == 1 ? "" : "-";
+    } else if (t.empty() || t == "    ") {
+      cell.clear();
+    } else if (!IsExtremeTimeSlot(table, slot) && LeadingNumber(t) < 3000) {
+      cell.insert(0, "1");  // groups hold the last four digits of tenths of hPa
+    }
+  });
+}
+
+void DecodeTemperature(ElementTable& table) {
+  // A table missing throughout shows as empty, not as a column of "-".
+  bool hasValue = !AllCells(table, IsNoValue);
+  ForEachCell(table, [&](std::string& t, int slot) {
+    t = TemperatureText(t, hasValue, IsExtremeTimeSlot(table, slot));
+  });
+}
+
+void DecodeLowerSoilTemperature(std::string_view timesPerDay, std::string_view dMode,
+                                ElementTable& table) {
+  DecodeTemperature(table);
+  if (dMode != "0" || !IsThreeObservationStation(timesPerDay)) return;
+  for (int day = 1; day <= table.Days(); ++day)
+    if (table.Contains(day, 1)) table.At(day, 1).clear();
+}
+
+void DecodeMarkedTemperature(ElementTable& table) {
+  ForEachCell(table, [](std::string& t, int) { t = MarkedTemperatureText(t); });
+  if (AllCells(table, [](std::string_view t) { return t == "-"; }))
+    ForEachCell(table, [](std::string& t, int) { t.clear(); });
+}
+
+void DecodePlainGroups(ElementTable& table) {
+  ForEachCell(table, [](std::string& t, int) {
+    // Missing marks of any width stay missing and blanks stay empty: neither
+    // may turn into a reading of 0.
+    if (IsAllOf(t, '/'))
+      t = "-";
+    else if (IsBlankOrEmpty(t))
+      t.clear();
+    else
+      t = PlainNumber(t);
+  });
+}
+
+void DecodeHumidity(ElementTable& table) {
+  ForEachCell(table, [](std::string& t, int slot) { t = HumidityText(t, slot); });
+}
+
+void DecodeSingleSlot(ElementTable& table) {
+  for (int day = 1; day <= table.Days(); ++day)
+    if (table.Contains(day, 1) && table.At(day, 1) == "//") table.At(day, 1) = "-";
+}
 
 }  // namespace quillon

@@ -1,0 +1,34 @@
+#include "afile/decode/cell_text.h"
+
+#include "util/number_text.h"
+#include "util/utf8_text.h"
+
+namespace quillon {
+
+namespace {
+
+// Groups are ASCII in practice: then characters are bytes.
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+}  // namespace
+
+std::string FirstChars(std::string_view text, size_t count) {
+  if (IsAscii(text)) return std::string(text.substr(0, count));
+  return CharSub(text, 0, count);
+}
+
+std::string LastChars(std::string_view text, size_t count) {
+  if (IsAscii(text)) return std::string(text.substr(text.size() > count ? text.size() - count : 0));
+  size_t length = CharLength(text);
+  return CharSub(text, length > count ? length - count : 0);
+}
+
+bool IsThreeObservationStation(std::string_view timesPerDay) {
+  return LeadingNumber(timesPerDay) == 3;
+}
+
+}  // namespace quillon

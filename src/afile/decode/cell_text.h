@@ -1,0 +1,53 @@
+// What the decoders share: walking the cells of a table, cutting groups by
+// characters, and the station facts that change how a slot is shown.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "afile/afile_header.h"
+#include "afile/element_table.h"
+
+namespace quillon {
+
+// Calls visit(cell, slot) for every day and every slot from 1 to the last;
+// slot 0 of the tables that have one is never visited.
+template <typename Visit>
+void ForEachCell(ElementTable& table, Visit visit) {
+  for (int day = 1; day <= table.Days(); ++day)
+    for (int slot = std::max(1, table.FirstSlot()); slot <= table.LastSlot(); ++slot)
+      visit(table.At(day, slot), slot);
+}
+
+// True when visit(cell) holds for every cell of slots 1.. (and for a table
+// without cells).
+template <typename Test>
+bool AllCells(const ElementTable& table, Test test) {
+  for (int day = 1; day <= table.Days(); ++day)
+    for (int slot = std::max(1, table.FirstSlot()); slot <= table.LastSlot(); ++slot)
+      if (!test(table.At(day, slot))) return false;
+  return true;
+}
+
+// Number of slots of the table, slot 0 included where it has one.
+inline int SlotCount(const ElementTable& table) { return table.LastSlot() - table.FirstSlot() + 1; }
+
+// The first / last count characters (not bytes) of a text; the whole text
+// when it is shorter.
+std::string FirstChars(std::string_view text, size_t count);
+std::string LastChars(std::string_view text, size_t count);
+
+// A station that observes three times a day: its first observation slot
+// (02 h) is never observed.
+bool IsThreeObservationStation(std::string_view timesPerDay);
+inline bool IsThreeObservationStation(const AFileHeader& header) {
+  return IsThreeObservationStation(TextOf(header.TimesPerDay));
+}
+
+// Text made only of blanks (the empty text included).
+inline bool IsBlankOrEmpty(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+}  // namespace quillon

@@ -1,0 +1,31 @@
+// The cells of a grid, row after row, in pages of fixed size: a grid that
+// grows by a month of rows at a time never copies what it holds or keeps
+// twice the room it needs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace quillon {
+
+class CellStore {
+ public:
+  size_t Size() const { return size_; }
+  // Cells added are 0.
+  void Resize(size_t size);
+  uint32_t& operator[](size_t i) { return pages_[i >> kPageShift][i & kPageMask]; }
+  uint32_t operator[](size_t i) const { return pages_[i >> kPageShift][i & kPageMask]; }
+  size_t MemoryBytes() const;
+
+ private:
+  static constexpr size_t kPageShift = 14;
+  static constexpr size_t kPageCells = size_t{1} << kPageShift;
+  static constexpr size_t kPageMask = kPageCells - 1;
+
+  std::vector<std::unique_ptr<uint32_t[]>> pages_;
+  size_t size_ = 0;
+};
+
+}  // namespace quillon

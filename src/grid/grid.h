@@ -1,0 +1,142 @@
+// The table model behind every grid of the main window: the file list, the
+// element list and the two output grids that become workbooks. Rows and
+// columns are 0-based; row 0 and column 0 are the grid's own fixed heading row
+// and column. Cells hold text only. Every access outside the grid throws
+// std::out_of_range; a size or setting that cannot exist throws
+// std::invalid_argument.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "grid/cell_range.h"
+#include "grid/cell_store.h"
+#include "grid/export_result.h"
+#include "grid/text_pool.h"
+
+namespace quillon {
+
+class Grid {
+ public:
+  static constexpr int kDefaultColumnWidth = 64;  // pixels
+  static constexpr int kDefaultRowHeight = 18;    // pixels
+  static constexpr int kCheckBox = 2;             // column cell type
+
+  Grid();
+  Grid(const Grid&) = delete;
+  Grid& operator=(const Grid&) = delete;
+  Grid(Grid&&) = default;
+  Grid& operator=(Grid&&) = default;
+
+  // Adds empty rows or columns at the end, or removes them.
+  int Rows() const { return rows_; }
+  void SetRows(int rows);
+  int Cols() const { return cols_; }
+  void SetCols(int cols);
+  // 0 .. Rows(); shrinking the grid below it lowers it too.
+  int FixedRows() const { return fixedRows_; }
+  void SetFixedRows(int rows);
+
+  // The view stays valid until rows or columns are next removed.
+  std::string_view CellText(int row, int col) const;
+  void SetCellText(int row, int col, std::string_view text);
+  bool WrapText(int row, int col) const;
+  void SetWrapText(int row, int col, bool on);
+  bool CellFlag(int row, int col) const;
+  void SetCellFlag(int row, int col, bool on);
+
+  int ColumnWidth(int col) const;  // pixels
+  void SetColumnWidth(int col, int width);
+  int ColumnAlignment(int col) const;  // see grid/alignment.h
+  void SetColumnAlignment(int col, int code);
+  bool ColumnLocked(int col) const;
+  void SetColumnLocked(int col, bool locked);
+  int ColumnCellType(int col) const;
+  void SetColumnCellType(int col, int type);
+
+  // A merge replaces the merges it overlaps. Corners may come in any order.
+  void MergeRange(int firstRow, int firstCol, int lastRow, int lastCol);
+  const std::vector<CellRange>& MergedRanges() const { return merges_; }
+  void SetRangeAlignment(int firstRow, int firstCol, int lastRow, int lastCol, int code);
+  // The alignment a cell shows: its range's, else its column's.
+  int CellAlignment(int row, int col) const;
+
+  int RowHeight(int row) const;  // pixels
+  void SetRowHeight(int row, int height);
+
+  const std::string& FontName() const { return fontName_; }
+  int FontSize() const { return fontSize_; }  // points, 1 .. 409
+  void SetFont(std::string name, int size);
+
+  // With redraw on, every change tells the listeners at once; with it off
+  // they hear nothing until Refresh.
+  bool AutoRedraw() const { return autoRedraw_; }
+  void SetAutoRedraw(bool on) { autoRedraw_ = on; }
+  void Refresh();
+  void AddRefreshListener(std::function<void()> listener);
+
+  // The clicked cell; (0, 0) until a cell is clicked.
+  int ActiveRow() const { return activeRow_; }
+  int ActiveCol() const { return activeCol_; }
+  void SetActiveCell(int row, int col);
+
+  // Saves rows and columns from 1 as an Excel 97-2003 workbook at path.
+  ExportResult ExportToExcel(const std::string& path) const;
+
+  // The stored texts, for writers that want each distinct text once: ids run
+  // from 0 (the empty text) to TextCount() - 1.
+  TextId CellTextId(int row, int col) const;
+  std::string_view Text(TextId id) const { return pool_.Text(id); }
+  size_t TextCount() const { return pool_.Count(); }
+  // Distinct non-empty texts held, and the bytes the grid holds in all.
+  size_t DistinctTexts() const { return pool_.Count() - 1; }
+  size_t MemoryBytes() const;
+
+ private:
+  struct Column {
+    int width = kDefaultColumnWidth;
+    int alignment = 0;
+    bool locked = false;
+    int cellType = 0;
+  };
+  struct RangeAlignment {
+    CellRange range;
+    int code = 0;
+  };
+
+  // A cell is its text id with the wrap and flag bits on top.
+  static constexpr uint32_t kWrapBit = uint32_t{1} << 30;
+  static constexpr uint32_t kFlagBit = uint32_t{1} << 31;
+  static constexpr uint32_t kIdMask = kWrapBit - 1;
+
+  size_t IndexOf(int row, int col) const;
+  Column& ColumnAt(int col);
+  const Column& ColumnAt(int col) const;
+  CellRange CheckedRange(int firstRow, int firstCol, int lastRow, int lastCol) const;
+  void SetBit(int row, int col, uint32_t bit, bool on);
+  void AfterShrink();
+  void DropUnusedTexts();
+  void Changed();
+
+  int rows_ = 1;
+  int cols_ = 1;
+  int fixedRows_ = 1;
+  CellStore cells_;
+  TextPool pool_;
+  std::vector<Column> columns_;
+  std::map<int, int> rowHeights_;  // only rows of another height than the default
+  std::vector<CellRange> merges_;
+  std::vector<RangeAlignment> rangeAlignments_;
+  std::string fontName_ = "Tahoma";
+  int fontSize_ = 8;
+  bool autoRedraw_ = true;
+  std::vector<std::function<void()>> listeners_;
+  int activeRow_ = 0;
+  int activeCol_ = 0;
+};
+
+}  // namespace quillon

@@ -1,0 +1,63 @@
+// The records of an Excel 97-2003 (BIFF8) workbook stream that a grid needs,
+// each appended whole (id, length, data) to a byte string.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillon::xls {
+
+// Data bytes one record may carry; longer contents go on in CONTINUE records.
+constexpr size_t kMaxRecordData = 8224;
+
+namespace record {
+constexpr uint16_t kBof = 0x0809;
+constexpr uint16_t kEof = 0x000A;
+constexpr uint16_t kCodepage = 0x0042;
+constexpr uint16_t kWindow1 = 0x003D;
+constexpr uint16_t kFont = 0x0031;
+constexpr uint16_t kXf = 0x00E0;
+constexpr uint16_t kStyle = 0x0293;
+constexpr uint16_t kBoundSheet = 0x0085;
+constexpr uint16_t kSst = 0x00FC;
+constexpr uint16_t kContinue = 0x003C;
+constexpr uint16_t kExtSst = 0x00FF;
+constexpr uint16_t kDefaultRowHeight = 0x0225;
+constexpr uint16_t kColInfo = 0x007D;
+constexpr uint16_t kDimensions = 0x0200;
+constexpr uint16_t kRow = 0x0208;
+constexpr uint16_t kLabelSst = 0x00FD;
+constexpr uint16_t kWindow2 = 0x023E;
+}  // namespace record
+
+enum class StreamKind : uint16_t { Globals = 0x0005, Worksheet = 0x0010 };
+
+void AppendRecord(std::string& out, uint16_t id, std::string_view data);
+
+void AppendBof(std::string& out, StreamKind kind);
+void AppendEof(std::string& out);
+void AppendCodepageUtf16(std::string& out);
+void AppendWindow1(std::string& out);
+// Font names are cut to the 31 characters a workbook allows.
+void AppendFont(std::string& out, std::u16string_view name, int points);
+// The style format the cell formats derive from, and a cell format.
+void AppendStyleXf(std::string& out);
+void AppendCellXf(std::string& out, uint16_t numberFormat, int alignmentCode, bool wrap);
+void AppendNormalStyle(std::string& out);
+// Returns where the sheet's stream position is in out, to be set later.
+size_t AppendBoundSheet(std::string& out, std::u16string_view name);
+
+void AppendDefaultRowHeight(std::string& out, uint16_t twips);
+void AppendColInfo(std::string& out, uint16_t col, uint16_t width256, uint16_t xf);
+void AppendDimensions(std::string& out, uint32_t rows, uint16_t cols);
+// lastCol is one past the last cell; custom marks a height set on purpose.
+void AppendRow(std::string& out, uint16_t row, uint16_t firstCol, uint16_t lastCol, uint16_t twips,
+               bool custom);
+void AppendLabelSst(std::string& out, uint16_t row, uint16_t col, uint16_t xf, uint32_t index);
+void AppendWindow2(std::string& out, bool selected);
+
+// A text of up to 255 units with an 8-bit length, as in sheet and font names.
+void PutShortText(std::string& out, std::u16string_view text);
+
+}  // namespace quillon::xls

@@ -1,0 +1,33 @@
+// Integers as the file formats of a workbook store them: least significant
+// byte first.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quillon::xls {
+
+inline void PutU8(std::string& out, uint8_t v) { out.push_back(static_cast<char>(v)); }
+
+inline void PutU16(std::string& out, uint16_t v) {
+  PutU8(out, static_cast<uint8_t>(v));
+  PutU8(out, static_cast<uint8_t>(v >> 8));
+}
+
+inline void PutU32(std::string& out, uint32_t v) {
+  PutU16(out, static_cast<uint16_t>(v));
+  PutU16(out, static_cast<uint16_t>(v >> 16));
+}
+
+inline void PutU64(std::string& out, uint64_t v) {
+  PutU32(out, static_cast<uint32_t>(v));
+  PutU32(out, static_cast<uint32_t>(v >> 32));
+}
+
+// Replaces four bytes at offset, for fields known only later.
+inline void SetU32(std::string& out, size_t offset, uint32_t v) {
+  for (int i = 0; i < 4; ++i)
+    out[offset + static_cast<size_t>(i)] = static_cast<char>(v >> (8 * i));
+}
+
+}  // namespace quillon::xls

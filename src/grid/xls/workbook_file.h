@@ -1,0 +1,17 @@
+// Saving a grid as an Excel 97-2003 workbook file: the workbook stream inside
+// its container, written atomically.
+#pragma once
+
+#include <string>
+
+#include "grid/export_result.h"
+
+namespace quillon {
+class Grid;
+}
+
+namespace quillon::xls {
+
+ExportResult WriteWorkbookFile(const Grid& grid, const std::string& path);
+
+}  // namespace quillon::xls

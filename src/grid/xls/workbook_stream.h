@@ -1,0 +1,37 @@
+// The workbook stream of a grid: the global records (fonts, cell formats,
+// sheet list, shared strings) and one sheet per SplitIntoSheets part, with
+// the grid's rows and columns from 1, its column widths, row heights, wrap
+// and alignment. Every cell is a text cell: "05" stays "05".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "grid/grid.h"
+#include "grid/xls/byte_sink.h"
+#include "grid/xls/shared_strings.h"
+#include "grid/xls/sheet_split.h"
+
+namespace quillon::xls {
+
+// Everything decided before a byte is written, so a grid that cannot be
+// saved is refused before any file is touched.
+struct WorkbookPlan {
+  std::string error;  // why the grid cannot be saved; empty when it can
+  std::vector<SheetRows> sheets;
+  int cols = 0;  // the grid's columns 1 .. cols
+  SharedStrings strings;
+  std::vector<uint32_t> stringIndex;  // by the grid's text id
+};
+
+WorkbookPlan PlanWorkbook(const Grid& grid);
+void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out);
+
+// Grid pixels in a workbook's units: column widths in 1/256 of a character
+// (about 7 pixels each), row heights in twips (15 a pixel); both cut to the
+// largest size a sheet allows.
+uint16_t ColumnWidthUnits(int pixels);
+uint16_t RowHeightTwips(int pixels);
+
+}  // namespace quillon::xls

@@ -1,0 +1,221 @@
+#include "grid/grid.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quillon {
+namespace {
+
+TEST(Grid, StartsAsTheFixedCornerWithTheWindowsFont) {
+  Grid g;
+  EXPECT_EQ(g.Rows(), 1);
+  EXPECT_EQ(g.Cols(), 1);
+  EXPECT_EQ(g.FixedRows(), 1);
+  EXPECT_EQ(g.FontName(), "Tahoma");
+  EXPECT_EQ(g.FontSize(), 8);
+  EXPECT_TRUE(g.AutoRedraw());
+  EXPECT_EQ(g.ColumnWidth(0), 64);
+  EXPECT_EQ(g.RowHeight(0), 18);
+  EXPECT_EQ(g.CellText(0, 0), "");
+}
+
+TEST(Grid, EveryAccessOutsideTheGridThrows) {
+  Grid g;
+  g.SetRows(3);
+  g.SetCols(4);
+  const std::pair<int, int> outside[] = {{-1, 0}, {0, -1}, {3, 0}, {0, 4}, {3, 4}};
+  for (const auto& [r, c] : outside) {
+    const std::function<void()> calls[] = {
+        [&] { g.CellText(r, c); },         [&] { g.SetCellText(r, c, "x"); },
+        [&] { g.WrapText(r, c); },         [&] { g.SetCellFlag(r, c, true); },
+        [&] { g.CellAlignment(r, c); },    [&] { g.SetActiveCell(r, c); },
+        [&] { g.MergeRange(0, 0, r, c); }, [&] { g.SetRangeAlignment(r, c, 1, 1, 10); },
+    };
+    for (const auto& call : calls) EXPECT_THROW(call(), std::out_of_range) << r << "," << c;
+  }
+  for (int bad : {-1, 4}) {
+    EXPECT_THROW(g.ColumnWidth(bad), std::out_of_range);
+    EXPECT_THROW(g.SetColumnLocked(bad, true), std::out_of_range);
+  }
+  EXPECT_THROW(g.RowHeight(3), std::out_of_range);
+  EXPECT_THROW(g.SetFixedRows(4), std::out_of_range);
+}
+
+TEST(Grid, RefusesSettingsThatCannotExist) {
+  Grid g;
+  const std::function<void()> calls[] = {
+      [&] { g.SetRows(-1); },
+      [&] { g.SetCols(-1); },
+      [&] { g.SetColumnWidth(0, -5); },
+      [&] { g.SetRowHeight(0, -1); },
+      [&] { g.SetFont("", 8); },
+      [&] { g.SetFont("Tahoma", 0); },
+      [&] { g.SetFont("Tahoma", 410); },
+      [&] { g.SetColumnAlignment(0, 16); },
+      [&] { g.SetColumnAlignment(0, -1); },
+  };
+  for (const auto& call : calls) EXPECT_THROW(call(), std::invalid_argument);
+  g.SetCols(30);
+  EXPECT_THROW(g.SetRows(40000000), std::length_error);
+  EXPECT_EQ(g.Rows(), 1);
+}
+
+TEST(Grid, ResizingKeepsTheCellsThatRemainAndAddsEmptyOnes) {
+  Grid g;
+  g.SetRows(3);
+  g.SetCols(3);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 3; ++c) g.SetCellText(r, c, std::to_string(r * 10 + c));
+  g.SetWrapText(2, 1, true);
+  g.SetCols(2);
+  g.SetCols(4);
+  g.SetRows(2);
+  g.SetRows(4);
+  struct Case {
+    int row, col;
+    const char* text;
+  };
+  const Case cases[] = {{0, 0, "0"}, {1, 1, "11"}, {1, 2, ""}, {0, 3, ""}, {2, 1, ""}, {3, 0, ""}};
+  for (const auto& c : cases) EXPECT_EQ(g.CellText(c.row, c.col), c.text) << c.row << c.col;
+  EXPECT_FALSE(g.WrapText(2, 1)) << "a removed row comes back empty, wrap included";
+}
+
+TEST(Grid, RowsAddedAfterRemovingAreEmptyAcrossStoragePages) {
+  // Sizes around the 16,384-cell pages the cells are kept in.
+  const std::vector<int> rowSequence = {8193, 5000, 9000, 4096, 4097, 1, 20000};
+  Grid g;
+  g.SetCols(2);
+  int filled = 1;
+  for (int rows : rowSequence) {
+    g.SetRows(rows);
+    for (int r = filled; r < rows; ++r) ASSERT_EQ(g.CellText(r, 1), "") << rows << " row " << r;
+    for (int r = 0; r < rows; ++r) g.SetCellText(r, 1, "x");
+    g.SetWrapText(rows - 1, 0, true);
+    filled = rows;
+  }
+  EXPECT_EQ(g.CellText(19999, 1), "x");
+}
+
+TEST(Grid, TextWrapAndFlagAreIndependentPerCell) {
+  Grid g;
+  g.SetRows(2);
+  g.SetCols(2);
+  g.SetCellFlag(1, 1, true);
+  g.SetWrapText(1, 1, true);
+  g.SetCellText(1, 1, "1");
+  g.SetCellText(1, 1, "");  // unticking empties the text only
+  EXPECT_TRUE(g.CellFlag(1, 1));
+  EXPECT_TRUE(g.WrapText(1, 1));
+  g.SetCellFlag(1, 1, false);
+  EXPECT_TRUE(g.WrapText(1, 1));
+  EXPECT_FALSE(g.CellFlag(1, 0));
+}
+
+TEST(Grid, StoresEachDistinctTextOnce) {
+  Grid g;
+  g.SetRows(745);
+  g.SetCols(29);
+  for (int r = 1; r < 745; ++r)
+    for (int c = 1; c < 29; ++c) g.SetCellText(r, c, (r + c) % 2 ? "-" : "1013");
+  EXPECT_EQ(g.DistinctTexts(), 2u);
+  EXPECT_EQ(g.CellTextId(1, 1), g.CellTextId(2, 2));
+  EXPECT_LT(g.MemoryBytes(), 745u * 29u * 4u + 200u * 1024u);
+}
+
+TEST(Grid, DropsTheTextsOfRemovedRowsButKeepsTheRest) {
+  Grid g;
+  g.SetCols(3);
+  g.SetRows(5000);
+  for (int r = 1; r < 5000; ++r) g.SetCellText(r, 1, "2008010121 " + std::to_string(r));
+  g.SetCellText(1, 2, "气温");
+  g.SetWrapText(1, 2, true);
+  g.SetRows(2);  // a new run starts again from the header row
+  EXPECT_LT(g.DistinctTexts(), 10u);
+  EXPECT_EQ(g.CellText(1, 1), "2008010121 1");
+  EXPECT_EQ(g.CellText(1, 2), "气温");
+  EXPECT_TRUE(g.WrapText(1, 2));
+}
+
+TEST(Grid, LongAndManyTextsKeepTheirContent) {
+  Grid g;
+  g.SetRows(3001);
+  const std::string long1(70000, 'a');
+  g.SetCellText(0, 0, long1);
+  for (int r = 1; r <= 3000; ++r) g.SetCellText(r, 0, std::string(r % 50, 'x') + std::to_string(r));
+  EXPECT_EQ(g.CellText(0, 0), long1);
+  for (int r = 1; r <= 3000; r += 7)
+    EXPECT_EQ(g.CellText(r, 0), std::string(r % 50, 'x') + std::to_string(r));
+}
+
+TEST(Grid, MergesReplaceOverlapsAndShrinkWithTheGrid) {
+  Grid g;
+  g.SetRows(30);
+  g.SetCols(4);
+  g.MergeRange(0, 0, 1, 0);
+  g.MergeRange(1, 1, 0, 1);  // corners in any order
+  g.MergeRange(0, 2, 0, 3);
+  EXPECT_EQ(g.MergedRanges().size(), 3u);
+  EXPECT_EQ(g.MergedRanges()[1], (CellRange{0, 1, 1, 1}));
+  g.MergeRange(0, 1, 0, 2);  // overlaps the last two
+  EXPECT_EQ(g.MergedRanges().size(), 2u);
+  g.SetCols(1);
+  ASSERT_EQ(g.MergedRanges().size(), 1u);
+  g.SetRows(1);
+  EXPECT_TRUE(g.MergedRanges().empty()) << "a merge clipped to one cell is no merge";
+}
+
+TEST(Grid, RangeAlignmentOutranksTheColumns) {
+  Grid g;
+  g.SetRows(19);
+  g.SetCols(5);
+  g.SetRangeAlignment(0, 0, 0, 4, 10);
+  g.SetColumnAlignment(1, 6);
+  EXPECT_EQ(g.CellAlignment(0, 1), 10);
+  EXPECT_EQ(g.CellAlignment(5, 1), 6);
+  EXPECT_EQ(g.CellAlignment(5, 2), 0);
+}
+
+TEST(Grid, ShrinkingPullsInFixedRowsActiveCellAndRowHeights) {
+  Grid g;
+  g.SetRows(30);
+  g.SetCols(4);
+  g.SetFixedRows(2);
+  g.SetActiveCell(20, 3);
+  g.SetRowHeight(25, 45);
+  g.SetRows(1);
+  g.SetCols(2);
+  EXPECT_EQ(g.FixedRows(), 1);
+  EXPECT_EQ(g.ActiveRow(), 0);
+  EXPECT_EQ(g.ActiveCol(), 1);
+  g.SetRows(30);
+  EXPECT_EQ(g.RowHeight(25), 18);
+}
+
+TEST(Grid, ListenersHearChangesOnlyWithRedrawOn) {
+  Grid g;
+  int heard = 0;
+  g.AddRefreshListener([&] { ++heard; });
+  g.SetAutoRedraw(false);
+  g.SetRows(10);
+  g.SetCellText(1, 0, "a");
+  EXPECT_EQ(heard, 0);
+  g.SetAutoRedraw(true);
+  EXPECT_EQ(heard, 0);
+  g.Refresh();
+  EXPECT_EQ(heard, 1);
+  g.SetCellText(1, 0, "b");
+  EXPECT_EQ(heard, 2);
+  g.SetActiveCell(1, 0);
+  EXPECT_EQ(heard, 2) << "a click is no change of content";
+  // A listener that adds a listener must not upset the call in progress.
+  g.AddRefreshListener([&] { g.AddRefreshListener([] {}); });
+  g.Refresh();
+  EXPECT_EQ(heard, 3);
+}
+
+}  // namespace
+}  // namespace quillon

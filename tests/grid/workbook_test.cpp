@@ -1,0 +1,250 @@
+// Grids saved as workbook files and read back with the structural reader.
+#include <grp.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "grid/grid.h"
+#include "grid/xls_inspect.h"
+#include "support/temp_folder.h"
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::vector<std::string> FolderContent(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+test::XlsBook Exported(const Grid& g) {
+  test::TempFolder folder;
+  auto path = folder.Path() / "book.xls";
+  ExportResult result = g.ExportToExcel(path.string());
+  EXPECT_TRUE(result.ok) << result.reason;
+  EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
+  return test::ReadXls(ReadFile(path));
+}
+
+TEST(ExportToExcel, WritesEveryCellAsTextFromRowAndColumnOne) {
+  Grid g;
+  g.SetRows(5);
+  g.SetCols(5);
+  std::string longText;
+  for (int i = 0; i < 9000; ++i) longText += i % 3 ? "雨" : ",";
+  const char* texts[5][5] = {
+      {"corner", "fixed", "fixed", "fixed", "fixed"},
+      {"fixed", "年月日时", "气温", "天气现象", ""},
+      {"fixed", "2008010121 21", "05", "雨,轻雾", "-"},
+      {"fixed", "", "  1013 ", "", "45/23"},
+      {"fixed", "😀", "0", "long", "-5"},
+  };
+  for (int r = 0; r < 5; ++r)
+    for (int c = 0; c < 5; ++c) g.SetCellText(r, c, r == 4 && c == 3 ? longText : texts[r][c]);
+  g.SetColumnWidth(1, 90);
+  g.SetRowHeight(1, 45);
+  test::XlsBook book = Exported(g);
+  ASSERT_EQ(book.sheets.size(), 1u);
+  const test::XlsSheet& sheet = book.sheets[0];
+  std::map<std::pair<int, int>, std::string> expected;
+  for (int r = 1; r < 5; ++r)
+    for (int c = 1; c < 5; ++c)
+      if (!g.CellText(r, c).empty()) expected[{r - 1, c - 1}] = g.CellText(r, c);
+  EXPECT_EQ(sheet.cells, expected);
+  EXPECT_EQ(sheet.dimensionRows, 4u);
+  EXPECT_EQ(sheet.dimensionCols, 4u);
+  EXPECT_EQ(sheet.colWidths.at(0), 3291u);
+  EXPECT_EQ(sheet.colWidths.at(1), 2341u);
+  EXPECT_EQ(sheet.rowTwips.at(0), 675u);
+  EXPECT_EQ(sheet.rowTwips.at(1), 270u);
+  EXPECT_GE(book.stringsSplit, 1) << "the long text crosses into a CONTINUE record";
+}
+
+TEST(ExportToExcel, ContinuesLongGridsOnSheetsHeadedByRowOne) {
+  struct Case {
+    int dataRows;  // grid rows from 1, the header row included
+    std::vector<size_t> sheetRows;
+  };
+  const Case cases[] = {{65536, {65536}}, {65537, {65536, 2}}};
+  for (const auto& c : cases) {
+    Grid g;
+    g.SetCols(3);
+    g.SetRows(c.dataRows + 1);
+    g.SetCellText(1, 1, "年月日时");
+    g.SetCellText(1, 2, "气温");
+    for (int r = 2; r < g.Rows(); ++r) {
+      g.SetCellText(r, 1, std::to_string(r));
+      g.SetCellText(r, 2, r % 2 ? "05" : "");
+    }
+    test::XlsBook book = Exported(g);
+    ASSERT_EQ(book.sheets.size(), c.sheetRows.size()) << c.dataRows;
+    int gridRow = 2;
+    for (size_t k = 0; k < book.sheets.size(); ++k) {
+      const auto& cells = book.sheets[k].cells;
+      EXPECT_EQ(book.sheets[k].name, "Sheet" + std::to_string(k + 1));
+      EXPECT_EQ(book.sheets[k].dimensionRows, c.sheetRows[k]);
+      EXPECT_EQ(cells.at({0, 0}), "年月日时");
+      EXPECT_EQ(cells.at({0, 1}), "气温");
+      for (size_t i = 1; i < c.sheetRows[k]; ++i, ++gridRow) {
+        int row = static_cast<int>(i);
+        ASSERT_EQ(cells.at({row, 0}), std::to_string(gridRow));
+        ASSERT_EQ(cells.count({row, 1}), gridRow % 2 ? 1u : 0u);
+      }
+    }
+    EXPECT_EQ(gridRow, g.Rows()) << "no row lost";
+  }
+}
+
+TEST(ExportToExcel, RefusesWhatAWorkbookCannotHoldBeforeWritingAnything) {
+  struct Case {
+    int cols;
+    size_t textLength;
+    const char* reason;  // empty: saved
+  };
+  const Case cases[] = {
+      {257, 1, ""},
+      {258, 1, "the grid has 257 columns to save; a workbook sheet holds at most 256"},
+      {3, 32767, ""},
+      {3, 32768, "cell (1, 1) holds more than 32767 characters"},
+  };
+  for (const auto& c : cases) {
+    Grid g;
+    g.SetRows(2);
+    g.SetCols(c.cols);
+    g.SetCellText(1, 1, std::string(c.textLength, 'a'));
+    g.SetCellText(1, c.cols - 1, "last");
+    test::TempFolder folder;
+    ExportResult result = g.ExportToExcel((folder.Path() / "a.xls").string());
+    if (*c.reason == '\0') {
+      EXPECT_TRUE(result.ok) << result.reason;
+      auto book = test::ReadXls(ReadFile(folder.Path() / "a.xls"));
+      EXPECT_EQ(book.sheets[0].cells.at({0, c.cols - 2}), "last");
+    } else {
+      EXPECT_FALSE(result.ok);
+      EXPECT_EQ(result.reason.rfind(c.reason, 0), 0u) << result.reason;
+      EXPECT_TRUE(FolderContent(folder.Path()).empty());
+    }
+  }
+}
+
+TEST(ExportToExcel, ReportsAFailedSaveAndLeavesNothingBehind) {
+  struct Case {
+    std::function<std::string(const fs::path&)> target;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {[](const fs::path& f) { return (f / "missing" / "a.xls").string(); },
+       "folder does not exist: "},
+      {[](const fs::path& f) {
+         fs::create_directory(f / "book.xls");
+         return (f / "book.xls").string();
+       },
+       "target is a folder: "},
+      {[](const fs::path& f) { return f.string() + "/"; }, "target is a folder: "},
+      {[](const fs::path& f) {
+         std::ofstream(f / "plain") << "x";
+         return (f / "plain" / "a.xls").string();
+       },
+       "not a folder: "},
+  };
+  Grid g;
+  g.SetRows(3);
+  g.SetCols(3);
+  g.SetCellText(1, 1, "年月日");
+  for (const auto& c : cases) {
+    test::TempFolder folder;
+    std::string target = c.target(folder.Path());
+    auto before = FolderContent(folder.Path());
+    ExportResult result = g.ExportToExcel(target);
+    EXPECT_FALSE(result.ok) << target;
+    EXPECT_EQ(result.reason.rfind(c.reason, 0), 0u) << result.reason;
+    EXPECT_EQ(FolderContent(folder.Path()), before) << target;
+  }
+}
+
+// The export in a child process without root's right to write anywhere and
+// with a limit on file sizes; exits 0 when it failed with the reason expected.
+[[noreturn]] void ExportAsChild(const std::string& target, long maxFileBytes,
+                                const std::string& reason) {
+  if (geteuid() == 0) {
+    const gid_t nobody = 65534;
+    if (setgroups(0, nullptr) || setgid(nobody) || setuid(nobody)) _exit(3);
+  }
+  if (maxFileBytes > 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{static_cast<rlim_t>(maxFileBytes), static_cast<rlim_t>(maxFileBytes)};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  Grid g;
+  g.SetRows(3000);
+  g.SetCols(3);
+  for (int r = 1; r < 3000; ++r) g.SetCellText(r, 1, "2008010121 " + std::to_string(r));
+  ExportResult result = g.ExportToExcel(target);
+  fprintf(stderr, "%s\n", result.reason.c_str());
+  _exit(!result.ok && result.reason.rfind(reason, 0) == 0 ? 0 : 1);
+}
+
+TEST(ExportToExcel, KeepsTheOldWorkbookWhenTheNewOneCannotBeWritten) {
+  struct Case {
+    const char* what;
+    fs::perms folderPerms, filePerms;
+    long maxFileBytes;
+    std::string reason;
+  };
+  const fs::perms all = fs::perms::all, readOnly = fs::perms::owner_read | fs::perms::group_read |
+                                                   fs::perms::others_read | fs::perms::owner_exec |
+                                                   fs::perms::group_exec | fs::perms::others_exec;
+  const Case cases[] = {
+      {"read-only folder", readOnly, all, 0, "no permission to write in folder: "},
+      {"read-only workbook", all, fs::perms::owner_read | fs::perms::others_read, 0,
+       "no permission to replace: "},
+      {"write fails half-way", all, all, 20000, "file too large for the disk: "},
+  };
+  for (const auto& c : cases) {
+    test::TempFolder temp;
+    fs::path folder = temp.Path() / "out";
+    fs::create_directory(folder);
+    fs::permissions(temp.Path(), all);
+    temp.Write("out/book.xls", "the old workbook");
+    fs::permissions(folder / "book.xls", c.filePerms);
+    fs::permissions(folder, c.folderPerms);
+    EXPECT_EXIT(ExportAsChild((folder / "book.xls").string(), c.maxFileBytes, c.reason),
+                testing::ExitedWithCode(0), "")
+        << c.what;
+    fs::permissions(folder, all);
+    EXPECT_EQ(FolderContent(folder), std::vector<std::string>{"book.xls"}) << c.what;
+    EXPECT_EQ(ReadFile(folder / "book.xls"), "the old workbook") << c.what;
+  }
+}
+
+TEST(ExportToExcel, ReplacesAnExistingWorkbookWhole) {
+  test::TempFolder folder;
+  std::string target = folder.Write("book.xls", std::string(100000, 'z'));
+  Grid g;
+  g.SetRows(2);
+  g.SetCols(2);
+  g.SetCellText(1, 1, "年月日");
+  ASSERT_TRUE(g.ExportToExcel(target).ok);
+  EXPECT_EQ(test::ReadXls(ReadFile(target)).sheets[0].cells.at({0, 0}), "年月日");
+  EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
+}
+
+}  // namespace
+}  // namespace quillon
