@@ -127,6 +127,57 @@ std::string Join(const std::vector<std::string>& values, char separator) {
   return line;
 }
 
+std::vector<std::string> DayLines(int days, const DayValues& values, char separator) {
+  std::vector<std::string> lines;
+  for (int day = 1; day <= days; ++day) lines.push_back(Join(values(day), separator));
+  return Ended(std::move(lines));
+}
+
+std::vector<std::string> HalfDayLines(int days, const DayValues& values) {
+  std::vector<std::string> lines;
+  for (int day = 1; day <= days; ++day) {
+    std::vector<std::string> v = values(day);
+    lines.push_back(Join({v.begin(), v.begin() + 12}));
+    lines.push_back(Join({v.begin() + 12, v.end()}) + (day < days ? "." : "="));
+  }
+  return lines;
+}
+
+std::vector<std::string> QuarterDayLines(int days, const DayValues& values,
+                                         const std::vector<int>& counts, char separator) {
+  std::vector<std::string> lines;
+  for (int day = 1; day <= days; ++day) {
+    std::vector<std::string> v = values(day);
+    auto from = v.begin();
+    for (size_t i = 0; i < counts.size(); ++i) {
+      std::string line = Join({from, from + counts[i]}, separator);
+      from += counts[i];
+      if (separator == ',') line += ",";
+      if (i + 1 == counts.size()) line += day < days ? "." : "=";
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+std::vector<std::string> DatedLines(int days, const DayValues& values) {
+  std::vector<std::string> lines;
+  for (int day = 1; day <= days; ++day) {
+    std::vector<std::string> v = values(day);
+    if (v.empty()) continue;
+    std::string number = (day < 10 ? "0" : "") + std::to_string(day) + " ";
+    if (v.size() == 24) {
+      lines.push_back(number + Join({v.begin(), v.begin() + 12}));
+      lines.push_back(Join({v.begin() + 12, v.end()}) + ".");
+    } else {
+      lines.push_back(number + Join(v));
+    }
+  }
+  if (lines.empty()) return {"="};
+  if (lines.back().ends_with(".")) lines.back().pop_back();
+  return Ended(std::move(lines));
+}
+
 std::vector<std::string> SameEveryDay(int days, const std::string& line) {
   return Ended(std::vector<std::string>(static_cast<size_t>(days), line));
 }

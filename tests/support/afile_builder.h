@@ -3,6 +3,7 @@
 // the file it needs instead of carrying a hand-typed one.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -69,6 +70,21 @@ inline constexpr char kSectionLetters[] = "PTIEUNHCVRWLZGFDKASB";
 
 // Reads the built file through the reader; decode false keeps raw groups.
 MonthData ReadBuilt(const AFileBuilder& file, bool decode = false);
+
+// Section bodies from the values of each day, in the layouts the reader
+// knows. Each ends the last day with "=".
+using DayValues = std::function<std::vector<std::string>(int day)>;
+// One line per day.
+std::vector<std::string> DayLines(int days, const DayValues& values, char separator = ' ');
+// Two lines per day: 12 values, then the rest; each day ends with ".".
+std::vector<std::string> HalfDayLines(int days, const DayValues& values);
+// Four lines per day of the given numbers of values (6, 6, 6, 6 for wind;
+// 8, 5, 5, 6 for clouds); comma-separated lines end with ",", each day with ".".
+std::vector<std::string> QuarterDayLines(int days, const DayValues& values,
+                                         const std::vector<int>& counts, char separator = ' ');
+// Lines that start with the day number, for the days that have values; a
+// day of 24 values is two lines of 12, the first day-ending line with ".".
+std::vector<std::string> DatedLines(int days, const DayValues& values);
 
 // Values joined with the separator.
 std::string Join(const std::vector<std::string>& values, char separator = ' ');
