@@ -23,7 +23,7 @@ void ReadHeader(LineSource& lines, AFileHeader& header) {
   // undecidable.
   if (header.QualityControl && !IsNumeric(*header.QualityControl))
     throw FormatError(
-        1, "quality-control indicator \"" + *header.QualityControl + "\" is not a number");
+        1, "quality-control indicator " + Quoted(*header.QualityControl) + " is not a number");
 }
 
 void ReadWhole(LineSource& lines, MonthData& data) {
@@ -63,11 +63,11 @@ void ReadAFileLines(LineSource& lines, MonthData& data, bool decode) {
     ReadWhole(lines, data);
     if (decode) DecodeSections(data);
   } catch (const FormatError& e) {
-    h.ReadError = e.what();
+    h.ReadError = Printable(e.what());
     return;
   } catch (const std::exception& e) {
     // A decoder that trips over a cell must not take the run down with it.
-    h.ReadError = std::string("the values could not be decoded: ") + e.what();
+    h.ReadError = Printable(std::string("the values could not be decoded: ") + e.what());
     return;
   }
   h.ReadOk = true;

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace quillon {
 
@@ -22,5 +23,13 @@ class FormatError : public std::runtime_error {
   int line_;
   std::string detail_;
 };
+
+// File text inside a reason: in quotes and cut after 40 characters, so that
+// a reason stays one readable line whatever the file holds.
+std::string Quoted(std::string_view text);
+
+// The reason with control characters written as \xNN: a garbled line must
+// not reach the terminal that shows the reason as escape sequences.
+std::string Printable(std::string_view reason);
 
 }  // namespace quillon

@@ -49,8 +49,8 @@ void Place(const LineSource& lines, ElementTable& table, int day, int offset,
 int DayOf(const LineSource& lines, std::string_view line, int days) {
   double day = LeadingNumber(CharSub(line, 0, 2));
   if (day < 1 || day > days)
-    throw FormatError(lines.LineNumber(),
-                      "day \"" + CharSub(line, 0, 2) + "\" is outside 1.." + std::to_string(days));
+    throw FormatError(lines.LineNumber(), "day " + Quoted(CharSub(line, 0, 2)) + " is outside 1.." +
+                                              std::to_string(days));
   return static_cast<int>(day);
 }
 
@@ -149,13 +149,13 @@ void ReadTimedLines(LineSource& lines, ElementTable& table) {
     std::string line = NextBodyLine(lines);
     if (IsEndLine(line)) return;
     if (CharLength(line) < 8)
-      throw FormatError(lines.LineNumber(), "timed line \"" + line + "\" is shorter than 8");
+      throw FormatError(lines.LineNumber(), "timed line " + Quoted(line) + " is shorter than 8");
     int day = DayOf(lines, line, table.Days());
     std::string hour = CharSub(line, 2, 2);
     double h = LeadingNumber(hour);
     int slot = h == 2 ? 1 : h == 8 ? 2 : h == 14 ? 3 : h == 20 ? 4 : 0;
     if (slot == 0)
-      throw FormatError(lines.LineNumber(), "hour \"" + hour + "\" is not 02, 08, 14 or 20");
+      throw FormatError(lines.LineNumber(), "hour " + Quoted(hour) + " is not 02, 08, 14 or 20");
     table.At(day, slot) = RemoveAll(CharSub(line, 5), '=');
     if (line.back() == '=') return;
   }

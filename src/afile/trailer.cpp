@@ -13,10 +13,9 @@ void ExpectLine(LineSource& lines, std::string_view marker) {
   std::string line;
   if (!lines.Next(line))
     throw FormatError(lines.LineNumber() + 1,
-                      "the file ends where \"" + std::string(marker) + "\" was expected");
+                      "the file ends where " + Quoted(marker) + " was expected");
   if (line != marker)
-    throw FormatError(lines.LineNumber(),
-                      "expected \"" + std::string(marker) + "\", found \"" + line + "\"");
+    throw FormatError(lines.LineNumber(), "expected " + Quoted(marker) + ", found " + Quoted(line));
 }
 
 // The block that quality control appended ends with its own "******" line;

@@ -141,7 +141,7 @@ TEST(AFileReader, QualityControlBlockIsSkipped) {
 struct ErrorCase {
   const char* name;
   std::function<AFileBuilder()> file;
-  const char* reason;  // the start of ReadError, or a part of it after "..."
+  std::string reason;  // the start of ReadError, or a part of it after "..."
 };
 
 AFileBuilder Manual() { return AFileBuilder(); }
@@ -150,6 +150,9 @@ TEST(AFileReader, FormatErrorsGiveAReason) {
   const ErrorCase cases[] = {
       {"wrong section letter", [] { return Manual().SectionLines('F', {"D0"}); },
        "line 16: expected section \"F\", found \"D0\""},
+      {"garbled section line, cut and made printable",
+       [] { return Manual().SectionLines('F', {"\x1b[2J" + std::string(60, 'D')}); },
+       "line 16: expected section \"F\", found \"\\x1B[2J" + std::string(36, 'D') + "...\""},
       {"unknown mode", [] { return Manual().Section('P', "5"); },
        "line 2: section \"P\" has no mode \"5\""},
       {"blank after the mode", [] { return Manual().Section('P', "0 "); }, "...has no mode \"0 \""},

@@ -121,7 +121,7 @@ void MinutesToTenths(SectionRead& s) {
       try {
         cell = std::to_string(RoundHalfAway(LeadingNumber(cell) / 6));
       } catch (const std::range_error&) {
-        throw FormatError(s.lines.LineNumber(), "sunshine \"" + cell + "\" of day " +
+        throw FormatError(s.lines.LineNumber(), "sunshine " + Quoted(cell) + " of day " +
                                                     std::to_string(day) + " is out of range");
       }
     }

@@ -76,8 +76,6 @@ const ModeRule* RuleFor(const Section& section, std::string_view mode) {
   return nullptr;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 }  // namespace
 
 void ReadSection(const Section& section, SectionRead& s) {
