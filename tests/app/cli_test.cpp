@@ -28,7 +28,8 @@ TEST(Cli, ExitStatusesAndReasons) {
   const Case cases[] = {
       {"info " + kSample, 0, "ReadOk: true"},
       {"info " + kSample + " " + broken, 1, "error: line 16: expected section \"F\", found \"D0\""},
-      {"dump " + kSample + " TableA", 0, "1\t000\t098\t000\t000\n2\t"},
+      {"dump " + kSample + " TableA", 0, "1\t0\t98\t\t\n2\t"},
+      {"dump --raw " + kSample + " TableA", 0, "1\t000\t098\t000\t000\n2\t"},
       {"dump " + broken + " TableA", 1, "文件格式错误,不能读取!\n  line 16: expected section"},
       {"dump " + kSample + " TableQ", 2, "unknown table TableQ"},
       {"dump " + kSample, 2, "TABLE is required"},
