@@ -16,13 +16,13 @@ namespace quillon {
 
 // The window's models the run reads and writes.
 struct RunWindow {
-  Grid fileList;                          // grdFileList: names in column 1, ticks in column 4
+  Grid fileList;                           // grdFileList: names in column 1, ticks in column 4
   std::vector<std::string> fileDiskNames;  // row r's file as the folder holds it, at r - 1
-  Grid elementList;                       // grdSelectElement
+  Grid elementList;                        // grdSelectElement
   std::array<std::string, 2> destination;  // txtDestination: timed-record and statistics names
-  std::string sourceFolder;               // SourceFolder, ending in the path separator
-  std::string outputFolder;               // where the workbooks go; empty: the source folder
-  std::array<Grid, 2> books;              // grdDestination: HourlyBook and StatsBook
+  std::string sourceFolder;                // SourceFolder, ending in the path separator
+  std::string outputFolder;                // where the workbooks go; empty: the source folder
+  std::array<Grid, 2> books;               // grdDestination: HourlyBook and StatsBook
   MonthData monthData;
   StatisticsResults results;
   std::string appFolder;

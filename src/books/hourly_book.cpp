@@ -146,7 +146,8 @@ void WriteHourlyBlock(Grid& book, MonthData& data, ElementTable& scratch) {
   book.SetRows(firstRow + kHours * days);
   std::string year = TextOf(h.Year), month = TextOf(h.Month);
   for (int o = 0; o < kHours * days; ++o)
-    book.SetCellText(firstRow + o, 1, HourLabel(year, month, o / kHours + 1, HourOfOffset(o % kHours)));
+    book.SetCellText(firstRow + o, 1,
+                     HourLabel(year, month, o / kHours + 1, HourOfOffset(o % kHours)));
   for (int j = 2; j < book.Cols(); ++j) {
     std::string header(book.CellText(1, j));
     if (header == kWeather) FormatPhenomena(data.TableW);

@@ -18,7 +18,8 @@ std::vector<std::string> TitlesFor(const std::string& n) {
   if (n == "小时降水量") return {"日小时降水量"};
   if (n == "日照时数") return {"日日照时数"};
   if (n == "10分钟平均风速")
-    return {"日平均10分钟平均风速", "日最大风速", "日最大风速的风向", "日极大风速", "日极大风速的风向"};
+    return {"日平均10分钟平均风速", "日最大风速", "日最大风速的风向", "日极大风速",
+            "日极大风速的风向"};
   return {"日平均" + n};
 }
 
@@ -38,7 +39,8 @@ void SetupStatsGrid(Grid& book, const Grid& elementList) {
   book.SetRowHeight(1, 45);
   book.SetColumnWidth(1, 156);
   book.SetCellText(1, 1, "年月日");
-  for (size_t i = 0; i < titles.size(); ++i) book.SetCellText(1, static_cast<int>(i) + 2, titles[i]);
+  for (size_t i = 0; i < titles.size(); ++i)
+    book.SetCellText(1, static_cast<int>(i) + 2, titles[i]);
   for (int j = 2; j < book.Cols(); ++j) {
     book.SetColumnWidth(j, 69);
     book.SetWrapText(1, j, true);

@@ -53,7 +53,8 @@ class ConversionRunTest : public ::testing::Test {
   void TickAllFiles() { ToggleFileTicks(w.fileList, 0, kFileTickColumn); }
   int TickedFiles() const {
     int n = 0;
-    for (int r = 1; r < w.fileList.Rows(); ++r) n += !w.fileList.CellText(r, kFileTickColumn).empty();
+    for (int r = 1; r < w.fileList.Rows(); ++r)
+      n += !w.fileList.CellText(r, kFileTickColumn).empty();
     return n;
   }
   RunOutcome Run() { return ConversionRun(w, ui).Run(); }

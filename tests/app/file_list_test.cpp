@@ -9,12 +9,23 @@ namespace {
 
 TEST(FileList, AcceptsTheStationMonthNames) {
   const std::pair<const char*, bool> cases[] = {
-      {"A54511-200801.TXT", true},   {"A54511-200801-1.TXT", true}, {"A54511-200801-0.TXT", true},
-      {"A54511-200801-9.TXT", true}, {"a54511-200801.txt", true},   {"AX4511-200801.TXT", true},
-      {"A54511-200800.TXT", true},   {"A54511-200813.TXT", false},  {"A54511_200801.TXT", false},
-      {"A54511-200801-2.TXT", false}, {"A54511-200801.XLS", false}, {"B54511-200801.TXT", false},
-      {"A5451-200801.TXT", false},   {"A54X11-200801.TXT", false},  {"A54511-20080.TXT", false},
-      {"A54511-2008ab.TXT", false},  {"", false},
+      {"A54511-200801.TXT", true},
+      {"A54511-200801-1.TXT", true},
+      {"A54511-200801-0.TXT", true},
+      {"A54511-200801-9.TXT", true},
+      {"a54511-200801.txt", true},
+      {"AX4511-200801.TXT", true},
+      {"A54511-200800.TXT", true},
+      {"A54511-200813.TXT", false},
+      {"A54511_200801.TXT", false},
+      {"A54511-200801-2.TXT", false},
+      {"A54511-200801.XLS", false},
+      {"B54511-200801.TXT", false},
+      {"A5451-200801.TXT", false},
+      {"A54X11-200801.TXT", false},
+      {"A54511-20080.TXT", false},
+      {"A54511-2008ab.TXT", false},
+      {"", false},
   };
   for (const auto& [name, accepted] : cases) EXPECT_EQ(IsAcceptedAFileName(name), accepted) << name;
 }
@@ -69,8 +80,12 @@ TEST(FileList, HeadingClickTicksAllThenNone) {
 
 TEST(FileList, XlsExtensionRule) {
   const std::pair<const char*, const char*> cases[] = {
-      {"book", "book.xls"}, {"book.xls", "book.xls"}, {"book.XLS", "book.XLS.xls"},
-      {"book.xlsx", "book.xlsx.xls"}, {"", ".xls"}, {"xls", "xls.xls"},
+      {"book", "book.xls"},
+      {"book.xls", "book.xls"},
+      {"book.XLS", "book.XLS.xls"},
+      {"book.xlsx", "book.xlsx.xls"},
+      {"", ".xls"},
+      {"xls", "xls.xls"},
   };
   for (const auto& [name, expected] : cases) EXPECT_EQ(WithXlsExtension(name), expected);
 }

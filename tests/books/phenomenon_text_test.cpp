@@ -11,12 +11,13 @@ TEST(PhenomenonMinutes, CountsFromTwentyHoursOfThePreviousDay) {
     int minutes;
   };
   const Case cases[] = {
-      {"////", " ", -1},  {"2000", " ", 0},   {"2030", " ", 30},  {"2000", "-", 1440},
-      {"2030", "-", 30},  {"2100", " ", 60},  {"2359", " ", 239}, {"2400", " ", 240},
-      {"0000", " ", 240}, {"0015", " ", 255}, {"0830", " ", 750}, {"1015", "-", 855},
-      {"1959", "-", 1439}, {"2500", " ", 0},  {"ab", " ", 0},
+      {"////", " ", -1},   {"2000", " ", 0},   {"2030", " ", 30},  {"2000", "-", 1440},
+      {"2030", "-", 30},   {"2100", " ", 60},  {"2359", " ", 239}, {"2400", " ", 240},
+      {"0000", " ", 240},  {"0015", " ", 255}, {"0830", " ", 750}, {"1015", "-", 855},
+      {"1959", "-", 1439}, {"2500", " ", 0},   {"ab", " ", 240},
   };
-  for (const auto& c : cases) EXPECT_EQ(PhenomenonMinutes(c.time, c.mark), c.minutes) << c.time << c.mark;
+  for (const auto& c : cases)
+    EXPECT_EQ(PhenomenonMinutes(c.time, c.mark), c.minutes) << c.time << c.mark;
 }
 
 TEST(PhenomenonName, NamesKnownCodesAndKeepsOthers) {
@@ -69,7 +70,7 @@ TEST(FormatPhenomena, MarksTheHoursOfEachTimeRange) {
 }
 
 TEST(FormatPhenomena, JoinsSeveralPhenomenaInItemOrder) {
-  auto slots = Spread("60 0830-1000,10 0900-1000,.");
+  auto slots = Spread("60 0830-1000,10 0910-1000,.");
   EXPECT_EQ(slots[13], "雨");
   EXPECT_EQ(slots[14], "雨,轻雾");
   EXPECT_EQ(slots[12], "");

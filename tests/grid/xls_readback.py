@@ -40,7 +40,12 @@ def check(path, grid):
         assert sorted(sheet.colinfo_map) == list(range(grid["cols"])), "column count"
         for c, pixels in enumerate(grid["widths"]):
             assert abs(sheet.colinfo_map[c].width * 7 / 256 - pixels) <= 0.5, (c, pixels)
-        filled = [r for r, row in enumerate(rows) if any(row)]
+        def grid_row_of(r):
+            return 0 if r == 0 else first_body_row + r - 1
+
+        # A row is written when it holds text or a wrapped (blank) cell.
+        filled = [r for r, row in enumerate(rows)
+                  if any(row) or any((grid_row_of(r), c) in wrap for c in range(len(row)))]
         assert sheet.nrows == (filled[-1] + 1 if filled else 0), (sheet.nrows, len(rows))
         for r, row in enumerate(rows):
             grid_row = 0 if r == 0 else first_body_row + r - 1
@@ -49,7 +54,12 @@ def check(path, grid):
                 assert sheet.rowinfo_map[r].height == height * 15, (r, height)
             for c, text in enumerate(row):
                 if not text:
-                    assert c >= sheet.row_len(r) or sheet.cell_type(r, c) == xlrd.XL_CELL_EMPTY
+                    if (grid_row, c) in wrap:
+                        cell = sheet.cell(r, c)
+                        assert cell.ctype == xlrd.XL_CELL_BLANK, (k, r, c, cell)
+                        assert book.xf_list[cell.xf_index].alignment.text_wrapped, (k, r, c)
+                    else:
+                        assert c >= sheet.row_len(r) or sheet.cell_type(r, c) == xlrd.XL_CELL_EMPTY
                     continue
                 cell = sheet.cell(r, c)
                 assert cell.ctype == xlrd.XL_CELL_TEXT, (k, r, c, cell)

@@ -1,4 +1,5 @@
-// The subcommands of quillon-cli. Each returns the process exit status.
+// The subcommands of quillon-cli. Each returns the process exit status:
+// 0 done, 1 a file could not be read, 2 a usage error.
 #pragma once
 
 #include <string>
@@ -6,12 +7,11 @@
 
 namespace quillon::cli {
 
-// info [--json] FILE...: the header fields of each file or why it is not read.
+// info [--json] FILE...: what is read from each file, or why it is not read.
 int RunInfo(const std::vector<std::string>& files, bool json);
 
-}  // namespace quillon::cli
-
-namespace quillon::cli {
+// dump [--raw] FILE TABLE...: the cells of tables, one line per day.
+int RunDump(const std::string& file, const std::vector<std::string>& tables, bool raw);
 
 struct ConvertOptions {
   std::string folder;

@@ -72,7 +72,8 @@ bool TickElementColumn(RunWindow& w, int column, const std::string& choice) {
 
 void PrintSummary(const RunOutcome& outcome, std::ostream& out) {
   out << "converted " << outcome.converted << " file(s)\n";
-  for (const auto& f : outcome.unreadFiles) out << "not read: " << f.path << ": " << f.reason << "\n";
+  for (const auto& f : outcome.unreadFiles)
+    out << "not read: " << f.path << ": " << f.reason << "\n";
   for (const auto& book : outcome.savedBooks) out << "saved: " << book << "\n";
   for (const auto& book : outcome.unsavedBooks)
     out << "not saved: " << book.path << ": " << book.reason << "\n";
@@ -120,7 +121,8 @@ int RunList(const std::string& folder) {
     std::cerr << error << "\n";
     return 2;
   }
-  for (const FileEntry& e : entries) std::cout << e.name << "\t" << e.station << "\t" << e.yearMonth << "\n";
+  for (const FileEntry& e : entries)
+    std::cout << e.name << "\t" << e.station << "\t" << e.yearMonth << "\n";
   return 0;
 }
 

@@ -1,34 +1,19 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "afile/header_line.h"
-#include "afile/line_source.h"
+#include "afile/afile_reader.h"
 #include "afile/month_data.h"
 #include "app/cli/commands.h"
-#include "util/fields.h"
 
 namespace quillon::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-// Reads the header line only; the whole-file reader replaces this.
-void ReadHeader(const std::string& path, MonthData& data) {
+void Read(const std::string& path, MonthData& data) {
   ResetMonthData(data);
-  AFileHeader& h = data.Header;
-  h.FilePath = path;
-  std::string error;
-  auto lines = LineSource::Open(path, error);
-  std::string line;
-  if (!lines) {
-    h.ReadError = error;
-  } else if (!lines->Next(line)) {
-    h.ReadError = "line 1: the file is empty";
-  } else if (!ParseHeaderLine(Trim(line), h, error)) {
-    h.ReadError = "line 1: " + error;
-  } else {
-    h.ReadOk = true;
-  }
+  data.Header.FilePath = path;
+  ReadAFile("", data);
 }
 
 Json Nullable(const std::optional<std::string>& slot) { return slot ? Json(*slot) : Json(nullptr); }
@@ -62,12 +47,25 @@ Json ToJson(const MonthData& data) {
   return j;
 }
 
+// The modes as read, letter and mode text; a failed read shows how far it got.
+void PrintModes(const Json& j, std::ostream& out) {
+  static constexpr const char* kLetters[] = {"P", "T", "I", "E", "U", "N", "H", "C", "V", "R",
+                                             "W", "L", "Z", "G", "F", "D", "K", "A", "S", "B"};
+  out << "  SectionModes:";
+  int i = 0;
+  for (const Json& m : j["SectionModes"])
+    out << " " << kLetters[i++] << "[" << m.get<std::string>() << "]";
+  out << "\n";
+}
+
 void PrintText(const Json& j, std::ostream& out) {
   out << j["file"].get<std::string>() << "\n";
   if (!j["ReadOk"].get<bool>()) {
-    out << "  not read: " << j["error"].get<std::string>() << "\n";
+    out << "  ReadOk: false\n  error: " << j["error"].get<std::string>() << "\n";
+    PrintModes(j, out);
     return;
   }
+  out << "  ReadOk: true\n";
   for (const char* key : {"StationId", "Latitude", "Longitude", "FieldHeight", "BarometerHeight",
                           "WindSensorHeight", "PlatformHeight", "StationKind", "TimesPerDay",
                           "ObservationType", "Year", "Month", "DaysInMonth"}) {
@@ -81,9 +79,8 @@ void PrintText(const Json& j, std::ostream& out) {
   out << "  ElementFlags:";
   for (const auto& [slot, v] : j["ElementFlags"].items())
     out << " " << slot << "=" << (v.is_null() ? "(none)" : v.get<std::string>());
-  out << "\n  SectionModes:";
-  for (const Json& m : j["SectionModes"]) out << " [" << m.get<std::string>() << "]";
   out << "\n";
+  PrintModes(j, out);
 }
 
 }  // namespace
@@ -93,7 +90,7 @@ int RunInfo(const std::vector<std::string>& files, bool json) {
   Json all = Json::array();
   bool allOk = true;
   for (const std::string& file : files) {
-    ReadHeader(file, data);
+    Read(file, data);
     Json j = ToJson(data);
     allOk = allOk && data.Header.ReadOk;
     if (json)

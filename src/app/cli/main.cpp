@@ -9,9 +9,18 @@ int main(int argc, char** argv) {
 
   std::vector<std::string> infoFiles;
   bool infoJson = false;
-  CLI::App* info = app.add_subcommand("info", "Show the header fields of A files");
+  CLI::App* info = app.add_subcommand("info", "Show what is read from A files, or why not");
   info->add_flag("--json", infoJson, "Print a JSON array");
   info->add_option("FILE", infoFiles, "A files")->required();
+
+  std::string dumpFile;
+  std::vector<std::string> dumpTables;
+  bool dumpRaw = false;
+  CLI::App* dump = app.add_subcommand("dump", "Print element tables, one line per day");
+  dump->add_flag("--raw", dumpRaw, "Show the cells as read, before decoding");
+  dump->add_option("FILE", dumpFile, "A file")->required();
+  dump->add_option("TABLE", dumpTables, "Tables: TableP, TableP2, ..., TableR3, TableR4")
+      ->required();
 
   quillon::cli::ConvertOptions convert;
   CLI::App* convertCmd = app.add_subcommand("convert", "Convert the A files of a folder");
@@ -33,6 +42,8 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? 0 : 2;
   }
   if (*info) return quillon::cli::RunInfo(infoFiles, infoJson);
+  if (*dump) return quillon::cli::RunDump(dumpFile, dumpTables, dumpRaw);
+
   if (*convertCmd) return quillon::cli::RunConvert(convert);
   if (*list) return quillon::cli::RunList(listFolder);
   return 2;

@@ -181,6 +181,14 @@ void AppendLabelSst(std::string& out, uint16_t row, uint16_t col, uint16_t xf, u
   PutU32(out, index);
 }
 
+void AppendBlank(std::string& out, uint16_t row, uint16_t col, uint16_t xf) {
+  PutU16(out, record::kBlank);
+  PutU16(out, 6);
+  PutU16(out, row);
+  PutU16(out, col);
+  PutU16(out, xf);
+}
+
 void AppendWindow2(std::string& out, bool selected) {
   // Grid lines, headings, zeros, automatic grid colour, outline symbols;
   // the selected sheet is also the one shown.

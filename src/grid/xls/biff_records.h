@@ -28,6 +28,7 @@ constexpr uint16_t kColInfo = 0x007D;
 constexpr uint16_t kDimensions = 0x0200;
 constexpr uint16_t kRow = 0x0208;
 constexpr uint16_t kLabelSst = 0x00FD;
+constexpr uint16_t kBlank = 0x0201;
 constexpr uint16_t kWindow2 = 0x023E;
 }  // namespace record
 
@@ -55,6 +56,8 @@ void AppendDimensions(std::string& out, uint32_t rows, uint16_t cols);
 void AppendRow(std::string& out, uint16_t row, uint16_t firstCol, uint16_t lastCol, uint16_t twips,
                bool custom);
 void AppendLabelSst(std::string& out, uint16_t row, uint16_t col, uint16_t xf, uint32_t index);
+// An empty cell that carries formatting (wrap text).
+void AppendBlank(std::string& out, uint16_t row, uint16_t col, uint16_t xf);
 void AppendWindow2(std::string& out, bool selected);
 
 // A text of up to 255 units with an 8-bit length, as in sheet and font names.

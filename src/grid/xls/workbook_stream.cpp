@@ -86,7 +86,7 @@ void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const SheetRows& 
     int firstCol = 0;
     int lastCol = -1;
     for (int c = 1; c <= plan.cols; ++c) {
-      if (grid.CellTextId(row, c) == TextPool::kEmpty) continue;
+      if (grid.CellTextId(row, c) == TextPool::kEmpty && !grid.WrapText(row, c)) continue;
       if (lastCol < 0) firstCol = c - 1;
       lastCol = c - 1;
     }
@@ -100,9 +100,15 @@ void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const SheetRows& 
     int row = sheet.GridRow(i);
     for (int c = 1; c <= plan.cols; ++c) {
       TextId id = grid.CellTextId(row, c);
-      if (id == TextPool::kEmpty) continue;
-      AppendLabelSst(b, static_cast<uint16_t>(i), static_cast<uint16_t>(c - 1),
-                     XfFor(grid.CellAlignment(row, c), grid.WrapText(row, c)),
+      uint16_t xf = XfFor(grid.CellAlignment(row, c), grid.WrapText(row, c));
+      // An empty cell keeps its wrap setting as a blank cell, so text typed
+      // into it later wraps like its neighbours.
+      if (id == TextPool::kEmpty) {
+        if (grid.WrapText(row, c))
+          AppendBlank(b, static_cast<uint16_t>(i), static_cast<uint16_t>(c - 1), xf);
+        continue;
+      }
+      AppendLabelSst(b, static_cast<uint16_t>(i), static_cast<uint16_t>(c - 1), xf,
                      plan.stringIndex[id]);
     }
   }

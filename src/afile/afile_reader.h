@@ -1,0 +1,27 @@
+// Reads one A file into the monthly data store: the header, the twenty
+// element sections, the end-of-data line and the trailer, then the decoding
+// pass that turns raw value groups into display text.
+#pragma once
+
+#include <string>
+
+#include "afile/line_source.h"
+#include "afile/month_data.h"
+
+namespace quillon {
+
+// On entry data.Header.FilePath names the file and the rest of the store is
+// as ResetMonthData left it. On return Header.ReadOk tells success; after a
+// failure Header.ReadError holds the reason ("line 812: expected section
+// \"F\", found \"D0\""), nothing has been decoded and the tables hold
+// whatever was read before the fault. The application folder is not used.
+void ReadAFile(const std::string& appFolder, MonthData& data);
+
+// As above; decode false leaves every cell as the raw text of the file, for
+// checking what the reader alone placed where.
+void ReadAFile(const std::string& appFolder, MonthData& data, bool decode);
+
+// The same from lines already at hand (the first line is the header).
+void ReadAFileLines(LineSource& lines, MonthData& data, bool decode = true);
+
+}  // namespace quillon

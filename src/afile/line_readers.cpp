@@ -1,0 +1,228 @@
+#include "afile/line_readers.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "afile/format_error.h"
+#include "util/fields.h"
+#include "util/number_text.h"
+#include "util/utf8_text.h"
+
+namespace quillon {
+namespace {
+
+// A line that ends the whole table at once.
+bool IsEndLine(std::string_view line) { return line == "=" || line == "0="; }
+
+// Cut at every separator; two separators in a row give an empty piece, so
+// every value keeps its position.
+std::vector<std::string> Split(std::string_view text, char separator) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  for (size_t at = text.find(separator); at != std::string_view::npos;
+       at = text.find(separator, start)) {
+    pieces.emplace_back(text.substr(start, at - start));
+    start = at + 1;
+  }
+  pieces.emplace_back(text.substr(start));
+  return pieces;
+}
+
+// A line with more values than the table has slots is a fault of the file,
+// reported before anything of it is stored.
+void RequireSlot(const LineSource& lines, const ElementTable& table, int lastSlot, size_t values) {
+  if (lastSlot > table.LastSlot())
+    throw FormatError(lines.LineNumber(), std::to_string(values) + " values reach slot " +
+                                              std::to_string(lastSlot) + ", the table ends at " +
+                                              std::to_string(table.LastSlot()));
+}
+
+void Place(const LineSource& lines, ElementTable& table, int day, int offset,
+           const std::vector<std::string>& pieces) {
+  RequireSlot(lines, table, offset + static_cast<int>(pieces.size()), pieces.size());
+  for (size_t i = 0; i < pieces.size(); ++i)
+    table.At(day, offset + 1 + static_cast<int>(i)) = pieces[i];
+}
+
+// Day number in the first two characters of a dated or timed line.
+int DayOf(const LineSource& lines, std::string_view line, int days) {
+  double day = LeadingNumber(CharSub(line, 0, 2));
+  if (day < 1 || day > days)
+    throw FormatError(lines.LineNumber(), "day " + Quoted(CharSub(line, 0, 2)) + " is outside 1.." +
+                                              std::to_string(days));
+  return static_cast<int>(day);
+}
+
+std::string WithoutTerminators(std::string_view text) {
+  return RemoveAll(RemoveAll(text, '='), '.');
+}
+
+}  // namespace
+
+std::string NextBodyLine(LineSource& lines, std::string_view block) {
+  std::string line;
+  if (!lines.Next(line))
+    throw FormatError(lines.LineNumber() + 1, "the file ends inside " + std::string(block));
+  return line;
+}
+
+void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separator) {
+  for (int day = 1; day <= table.Days(); ++day) {
+    std::string line(TrimRight(NextBodyLine(lines)));
+    if (IsEndLine(line)) return;
+    line = RemoveAll(line, '=');
+    if (separator == ',' && !line.empty() && line.back() == ',') line.pop_back();
+    Place(lines, table, day, offset, Split(line, separator));
+  }
+}
+
+void ReadHalfDayLines(LineSource& lines, ElementTable& table) {
+  for (int day = 1; day <= table.Days(); ++day)
+    for (int offset : {0, 12}) {
+      std::string line(TrimRight(NextBodyLine(lines)));
+      if (IsEndLine(line)) return;
+      Place(lines, table, day, offset, Split(WithoutTerminators(line), ' '));
+    }
+}
+
+void ReadQuarterDayLines(LineSource& lines, ElementTable& table, char separator,
+                         std::string_view sectionLine) {
+  const std::array<int, 4> offsets =
+      sectionLine.starts_with('F') ? std::array{0, 6, 12, 18} : std::array{0, 8, 13, 18};
+  for (int day = 1; day <= table.Days(); ++day)
+    for (int offset : offsets) {
+      std::string line(TrimRight(NextBodyLine(lines)));
+      if (IsEndLine(line)) return;
+      line = WithoutTerminators(line);
+      if (!line.empty() && line.back() == ',') line.pop_back();
+      std::vector<std::string> pieces = Split(line, separator);
+      int slot = offset;
+      RequireSlot(lines, table, offset + static_cast<int>(pieces.size()) - 1, pieces.size());
+      for (size_t i = 0; i + 1 < pieces.size(); ++i) table.At(day, ++slot) = pieces[i];
+      if (slot < table.LastSlot()) table.At(day, ++slot) = pieces.back();
+    }
+}
+
+void ReadDatedLines(LineSource& lines, ElementTable& table) {
+  int counter = 0;
+  int day = 0;
+  for (;;) {
+    std::string line(TrimRight(NextBodyLine(lines)));
+    if (IsEndLine(line)) return;
+    std::string values = line;
+    if (counter == 0) {
+      day = DayOf(lines, line, table.Days());
+      values = CharSub(line, 3);
+    }
+    std::vector<std::string> pieces = Split(values, ' ');
+    RequireSlot(lines, table, counter + static_cast<int>(pieces.size()), pieces.size());
+    for (const std::string& piece : pieces) table.At(day, ++counter) = WithoutTerminators(piece);
+    char last = pieces.back().empty() ? '\0' : pieces.back().back();
+    if (last == '=' || (last == '.' && counter != 24)) return;
+    // Twelve values: the day goes on from slot 13 on the next line.
+    if (counter != 12) counter = 0;
+  }
+}
+
+void ReadSunshineLines(LineSource& lines, ElementTable& table, int offset) {
+  constexpr int kTotalSlot = 27;
+  for (int day = 1; day <= table.Days(); ++day) {
+    std::string line(TrimRight(NextBodyLine(lines)));
+    if (IsEndLine(line)) return;
+    std::vector<std::string> pieces = Split(RemoveAll(line, '='), ' ');
+    if (offset + static_cast<int>(pieces.size()) == 25) {
+      // The day's total, written after 24 hourly values.
+      std::string total = std::move(pieces.back());
+      pieces.pop_back();
+      RequireSlot(lines, table, kTotalSlot, pieces.size() + 1);
+      Place(lines, table, day, offset, pieces);
+      table.At(day, kTotalSlot) = std::move(total);
+    } else {
+      Place(lines, table, day, offset, pieces);
+    }
+  }
+}
+
+void ReadTimedLines(LineSource& lines, ElementTable& table) {
+  for (;;) {
+    std::string line = NextBodyLine(lines);
+    if (IsEndLine(line)) return;
+    if (CharLength(line) < 8)
+      throw FormatError(lines.LineNumber(), "timed line " + Quoted(line) + " is shorter than 8");
+    int day = DayOf(lines, line, table.Days());
+    std::string hour = CharSub(line, 2, 2);
+    double h = LeadingNumber(hour);
+    int slot = h == 2 ? 1 : h == 8 ? 2 : h == 14 ? 3 : h == 20 ? 4 : 0;
+    if (slot == 0)
+      throw FormatError(lines.LineNumber(), "hour " + Quoted(hour) + " is not 02, 08, 14 or 20");
+    table.At(day, slot) = RemoveAll(CharSub(line, 5), '=');
+    if (line.back() == '=') return;
+  }
+}
+
+void ReadRainSummary(LineSource& lines, TextList& summary) {
+  std::string line = NextBodyLine(lines);
+  size_t length = CharLength(line);
+  if (length == 17) {
+    summary.At(1) = CharSub(line, 0, 4);
+    summary.At(2) = CharSub(line, 5, 5);
+    summary.At(3) = CharSub(line, 11, 5);
+  } else if (length == 22) {
+    summary.At(1) = CharSub(line, 0, 4);
+    summary.At(2) = CharSub(line, 5, 10);
+    summary.At(3) = CharSub(line, 16, 5);
+  }
+}
+
+void ReadNoteBlock(LineSource& lines, TextList& notes) {
+  notes.Resize(0, 0);
+  for (int n = 1;; ++n) {
+    std::string line(Trim(NextBodyLine(lines, "a note block")));
+    notes.Grow(n);
+    notes.At(n) = RemoveAll(line, '=');
+    if (!line.empty() && line.back() == '=') return;
+  }
+}
+
+namespace {
+
+// Six measurements, none missing and none "000".
+bool HasIcing(const ElementTable& table, int day) {
+  for (int slot = 2; slot <= 7; ++slot) {
+    const std::string& cell = table.At(day, slot);
+    if (cell.empty() || cell == "000") return false;
+  }
+  return true;
+}
+
+void CopySlots(const ElementTable& from, ElementTable& to, int day, int first, int last) {
+  for (int slot = first; slot <= last; ++slot) to.At(day, slot) = from.At(day, slot);
+}
+
+}  // namespace
+
+void MergeIcingBlocks(LineSource& lines, int days, ElementTable& tableG) {
+  ReadDayLines(lines, tableG, 1);
+  ElementTable rime;
+  rime.Resize(days, 1, 7);
+  ReadDayLines(lines, rime, 1);
+  for (int day = 1; day <= days && day <= tableG.Days(); ++day) {
+    bool glaze = HasIcing(tableG, day);
+    bool hasRime = HasIcing(rime, day);
+    if (glaze && hasRime) {
+      tableG.At(day, 1) = "5648";
+      if (LeadingNumber(rime.At(day, 4)) > LeadingNumber(tableG.At(day, 4)))
+        CopySlots(rime, tableG, day, 2, 4);
+      if (LeadingNumber(rime.At(day, 7)) > LeadingNumber(tableG.At(day, 7)))
+        CopySlots(rime, tableG, day, 5, 7);
+    } else if (glaze) {
+      tableG.At(day, 1) = "5600";
+    } else if (hasRime) {
+      tableG.At(day, 1) = "4800";
+      CopySlots(rime, tableG, day, 2, 7);
+    }
+  }
+}
+
+}  // namespace quillon
