@@ -20,17 +20,11 @@ void ElementTable::Erase() {
   cells_.clear();
 }
 
-size_t ElementTable::IndexOf(int day, int slot) const {
-  if (!Contains(day, slot))
-    throw std::out_of_range("day " + std::to_string(day) + " slot " + std::to_string(slot) +
-                            " outside the table (" + std::to_string(days_) + " days, slots " +
-                            std::to_string(firstSlot_) + ".." + std::to_string(lastSlot_) + ")");
-  return static_cast<size_t>(day - 1) * static_cast<size_t>(lastSlot_ - firstSlot_ + 1) +
-         static_cast<size_t>(slot - firstSlot_);
+void ElementTable::ThrowOutside(int day, int slot) const {
+  throw std::out_of_range("day " + std::to_string(day) + " slot " + std::to_string(slot) +
+                          " outside the table (" + std::to_string(days_) + " days, slots " +
+                          std::to_string(firstSlot_) + ".." + std::to_string(lastSlot_) + ")");
 }
-
-std::string& ElementTable::At(int day, int slot) { return cells_[IndexOf(day, slot)]; }
-const std::string& ElementTable::At(int day, int slot) const { return cells_[IndexOf(day, slot)]; }
 
 void TextList::Resize(int first, int last) {
   if (first < 0 || last < first - 1) throw std::invalid_argument("TextList::Resize: bad size");

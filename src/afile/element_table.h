@@ -25,11 +25,17 @@ class ElementTable {
     return day >= 1 && day <= days_ && slot >= firstSlot_ && slot <= lastSlot_;
   }
 
-  std::string& At(int day, int slot);
-  const std::string& At(int day, int slot) const;
+  std::string& At(int day, int slot) { return cells_[IndexOf(day, slot)]; }
+  const std::string& At(int day, int slot) const { return cells_[IndexOf(day, slot)]; }
 
  private:
-  size_t IndexOf(int day, int slot) const;
+  // Inline: the decoders and writers visit every cell of a month.
+  size_t IndexOf(int day, int slot) const {
+    if (!Contains(day, slot)) ThrowOutside(day, slot);
+    return static_cast<size_t>(day - 1) * static_cast<size_t>(lastSlot_ - firstSlot_ + 1) +
+           static_cast<size_t>(slot - firstSlot_);
+  }
+  [[noreturn]] void ThrowOutside(int day, int slot) const;
 
   int days_ = 0;
   int firstSlot_ = 1;

@@ -46,11 +46,9 @@ void ClipRanges(std::vector<Item>& items, int rows, int cols, RangeOf rangeOf) {
 
 Grid::Grid() : columns_(1) { cells_.Resize(1); }
 
-size_t Grid::IndexOf(int row, int col) const {
-  if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
-    throw std::out_of_range(CellName(row, col) + " outside the grid (" + std::to_string(rows_) +
-                            " rows, " + std::to_string(cols_) + " columns)");
-  return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
+void Grid::ThrowOutside(int row, int col) const {
+  throw std::out_of_range(CellName(row, col) + " outside the grid (" + std::to_string(rows_) +
+                          " rows, " + std::to_string(cols_) + " columns)");
 }
 
 Grid::Column& Grid::ColumnAt(int col) {

@@ -113,7 +113,11 @@ class Grid {
   static constexpr uint32_t kFlagBit = uint32_t{1} << 31;
   static constexpr uint32_t kIdMask = kWrapBit - 1;
 
-  size_t IndexOf(int row, int col) const;
+  size_t IndexOf(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) ThrowOutside(row, col);
+    return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
+  }
+  [[noreturn]] void ThrowOutside(int row, int col) const;
   Column& ColumnAt(int col);
   const Column& ColumnAt(int col) const;
   CellRange CheckedRange(int firstRow, int firstCol, int lastRow, int lastCol) const;

@@ -43,8 +43,12 @@ std::string_view TrimRight(std::string_view text) {
 std::string RemoveAll(std::string_view text, char c) {
   std::string result;
   result.reserve(text.size());
-  for (char x : text)
-    if (x != c) result += x;
+  size_t from = 0;
+  for (size_t at = text.find(c); at != std::string_view::npos; at = text.find(c, from)) {
+    result.append(text.substr(from, at - from));
+    from = at + 1;
+  }
+  result.append(text.substr(from));
   return result;
 }
 

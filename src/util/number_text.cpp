@@ -115,6 +115,14 @@ std::string PlainNumber(std::string_view text) {
 
 std::string FormatFixed(double value, int minIntDigits, int decimals) {
   if (!std::isfinite(value)) return "-";
+  // Whole numbers without decimals, the day and hour labels among them, need
+  // no decimal rounding.
+  if (decimals == 0 && std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    std::string digits = std::to_string(static_cast<long long>(std::fabs(value)));
+    if (static_cast<int>(digits.size()) < minIntDigits)
+      digits.insert(0, static_cast<size_t>(minIntDigits) - digits.size(), '0');
+    return (value < 0 ? "-" : "") + digits;
+  }
   // Fifteen significant digits, as a spreadsheet or a VB-style Format sees the
   // value, then rounding half away from zero on those decimal digits: 0.15
   // with one decimal must give 0.2, though the double is just below it.

@@ -9,14 +9,16 @@ namespace quillon::xls {
 
 inline void PutU8(std::string& out, uint8_t v) { out.push_back(static_cast<char>(v)); }
 
+// Whole fields are appended at once: a workbook holds millions of them.
 inline void PutU16(std::string& out, uint16_t v) {
-  PutU8(out, static_cast<uint8_t>(v));
-  PutU8(out, static_cast<uint8_t>(v >> 8));
+  const char bytes[2] = {static_cast<char>(v), static_cast<char>(v >> 8)};
+  out.append(bytes, 2);
 }
 
 inline void PutU32(std::string& out, uint32_t v) {
-  PutU16(out, static_cast<uint16_t>(v));
-  PutU16(out, static_cast<uint16_t>(v >> 16));
+  const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
+                         static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+  out.append(bytes, 4);
 }
 
 inline void PutU64(std::string& out, uint64_t v) {
