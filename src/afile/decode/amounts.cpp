@@ -96,9 +96,13 @@ std::string SunshineText(std::string_view t, int slot) {
 }  // namespace
 
 void DecodePrecipitation(ElementTable& table) {
+  // "0000" shows as empty but is an observation: a dry month keeps the "-"
+  // of its lost days instead of passing them off as dry.
+  bool observedZero = !AllCells(table, [](std::string_view t) { return t != "0000"; });
   ForEachCell(table, [](std::string& t, int) { t = PrecipitationText(t); });
   // Missing throughout: show nothing rather than a column of "-".
-  if (TableState(table) == "-") ForEachCell(table, [](std::string& t, int) { t.clear(); });
+  if (!observedZero && TableState(table) == "-")
+    ForEachCell(table, [](std::string& t, int) { t.clear(); });
 }
 
 void DecodeRainSummary(const AFileHeader& header, TextList& summary) {

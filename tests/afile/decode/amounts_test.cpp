@@ -34,10 +34,14 @@ TEST(DecodePrecipitation, ShowsNoRainEmptyAndTracesAsDoubleZero) {
 TEST(DecodePrecipitation, EmptiesATableMissingThroughout) {
   const TableCase cases[] = {
       {{{"////", ""}, {"", "////"}}, {{"", ""}, {"", ""}}},
-      {{{"////", "----"}, {"    ", "0000"}}, {{"", ""}, {"", ""}}},
+      {{{"////", "----"}, {"    ", ""}}, {{"", ""}, {"", ""}}},
       {{{"////", ""}, {"0005", "////"}}, {{"-", ""}, {"5", "-"}}},
       {{{"////", "A---"}}, {{"-", "A"}}},
       {{{"", "0000"}}, {{"", ""}}},
+      // A dry month with lost days: the zeros were observed, the days are
+      // still missing.
+      {{{"0000", "0000"}, {"////", "////"}}, {{"", ""}, {"-", "-"}}},
+      {{{"////", "----"}, {"    ", "0000"}}, {{"-", "-"}, {"", ""}}},
   };
   for (const auto& c : cases) {
     ElementTable table = TableOf(c.raw);
