@@ -41,6 +41,14 @@ std::string CloudAmountText(std::string_view t) {
   return PlainNumber(t);
 }
 
+// Genus letters, then the height.
+std::string CloudHeightText(std::string_view t) {
+  if (CharLength(t) <= 3) return "";
+  // A group of slashes is a missing cloud, not a genus "//" at height 0.
+  if (IsAllOf(t, '/')) return "-";
+  return FirstChars(t, 2) + PlainNumber(CharSub(t, 2));
+}
+
 // The genus letters (two characters after a blank) that occur in the text.
 // No replacement changes them: each keeps its blank and genus, and adds no
 // blank. So a code whose genus is not among them can never match, and its
@@ -83,10 +91,7 @@ void DecodeCloudAmount(ElementTable& table) {
 }
 
 void DecodeCloudHeight(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) {
-    // Genus letters, then the height.
-    t = CharLength(t) <= 3 ? "" : FirstChars(t, 2) + PlainNumber(CharSub(t, 2));
-  });
+  ForEachCell(table, [](std::string& t, int) { t = CloudHeightText(t); });
 }
 
 void DecodeCloudForm(ElementTable& table) {

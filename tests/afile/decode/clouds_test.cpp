@@ -34,14 +34,10 @@ TEST(DecodeCloudAmount, MarksGapsAndMissing) {
 
 TEST(DecodeCloudHeight, KeepsTheGenusAndWritesThePlainHeight) {
   // Characters, not bytes: in "云层0600" the genus part is "云层".
-  const CellCase cases[] = {{"CB", ""},
-                            {"SC0", ""},
-                            {"", ""},
-                            {"SC0600", "SC600"},
-                            {"ST////", "ST0"},
-                            {"CU12", "CU12"},
-                            {"云层0600", "云层600"},
-                            {"云层", ""}};
+  const CellCase cases[] = {
+      {"CB", ""},      {"SC0", ""},   {"", ""},    {"SC0600", "SC600"}, {"ST////", "ST0"},
+      {"//////", "-"}, {"////", "-"}, {"///", ""}, {"CU12", "CU12"},    {"云层0600", "云层600"},
+      {"云层", ""}};
   ExpectCells(DecodeCloudHeight, cases);
 }
 
