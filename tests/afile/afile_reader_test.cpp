@@ -144,6 +144,17 @@ TEST(AFileReader, QualityControlBlockIsSkipped) {
   EXPECT_EQ(data.Header.CoverLine, "cover");
 }
 
+TEST(AFileReader, BlankQualityControlIndicatorCountsAsOff) {
+  Lines trailer{"??????", "******", "YF", "cover"};
+  for (int i = 1; i <= 11; ++i) trailer.push_back("c" + std::to_string(i));
+  for (const char* block : {"JY", "GK", "BZ"}) {
+    trailer.push_back(block);
+    trailer.push_back("=");
+  }
+  MonthData data = ReadBuilt(AFileBuilder(Layout75(' ')).Trailer(trailer));
+  EXPECT_TRUE(data.Header.ReadOk) << data.Header.ReadError;
+}
+
 struct ErrorCase {
   const char* name;
   std::function<AFileBuilder()> file;
