@@ -20,6 +20,7 @@ bool AnyTicked(const Grid& elements, int column) {
 constexpr const char* kNameMissingBox = "请输入保存为EXCEL格式的文件名!";
 constexpr const char* kNameMissingStatus = "请输入保存为EXCEL格式的文件名！";
 constexpr const char* kNoElement = "请选择需要转存到EXCEL格式文件中的要素!";
+constexpr const char* kSameNames = "逐时记录文件名和日月统计值文件名不能相同!";
 
 }  // namespace
 
@@ -42,6 +43,13 @@ bool ConversionRun::InputIsComplete(bool hourlyWanted, bool statsWanted) {
   if (!hourlyWanted && !statsWanted) {
     ui_.ShowMessage(kNoElement, kTitle, MessageIcon::None, MessageButtons::OkCancel);
     ui_.SetStatus(kNoElement);
+    return false;
+  }
+  // Both books go into one folder: under one name the statistics book would
+  // replace the timed records just saved.
+  if (hourlyWanted && statsWanted && w_.destination[0] == w_.destination[1]) {
+    ui_.ShowMessage(kSameNames, kTitle, MessageIcon::Error, MessageButtons::Ok);
+    ui_.SetStatus(kSameNames);
     return false;
   }
   return true;

@@ -78,6 +78,7 @@ TEST(CliConvert, UsageErrors) {
       {"convert " + dir, "请输入保存为EXCEL格式的文件名!"},
       {"convert " + dir + " --hourly h --stats-elements 气温", "请输入保存为EXCEL格式的文件名!"},
       {"convert " + dir + " --hourly-elements all", "请输入保存为EXCEL格式的文件名!"},
+      {"convert " + dir + " --hourly b --stats b.xls", "逐时记录文件名和日月统计值文件名不能相同!"},
       {"convert " + dir + " --hourly h --hourly-elements 风力", "not an element: 风力"},
       {"convert " + dir + " --hourly h --files A00000-200001.TXT", "not an accepted A file"},
       {"convert /nonexistent/quillon --hourly h", "cannot list"},
@@ -89,6 +90,7 @@ TEST(CliConvert, UsageErrors) {
     EXPECT_NE(r.out.find(shows), std::string::npos) << args << "\n" << r.out;
   }
   EXPECT_FALSE(fs::exists(folder.Path() / "h.xls"));
+  EXPECT_FALSE(fs::exists(folder.Path() / "b.xls"));
 }
 
 TEST(CliConvert, ListShowsNameStationAndMonth) {

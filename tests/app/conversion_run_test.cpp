@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "app/element_list.h"
@@ -104,6 +105,37 @@ TEST_F(ConversionRunTest, NoElementTickedStops) {
   EXPECT_EQ(ui.boxes[0].icon, MessageIcon::None);
   EXPECT_EQ(ui.boxes[0].buttons, MessageButtons::OkCancel);
   EXPECT_EQ(ui.statuses.back(), "请选择需要转存到EXCEL格式文件中的要素!");
+}
+
+TEST_F(ConversionRunTest, OneNameForBothBooksStopsWhenBothAreWanted) {
+  // Saving both books under one name would leave only the second one.
+  struct Case {
+    std::array<std::string, 2> names;
+    std::vector<int> tickedColumns;
+    bool stops;
+  };
+  const Case cases[] = {
+      {{"book.xls", "book.xls"}, {kTimedRecordColumn, kStatisticsColumn}, true},
+      {{"book.xls", "book.xls"}, {kTimedRecordColumn}, false},
+      {{"book.xls", "book.xls"}, {kStatisticsColumn}, false},
+      {{"hourly.xls", "stats.xls"}, {kTimedRecordColumn, kStatisticsColumn}, false},
+  };
+  SetUpFolder(false);
+  for (const Case& c : cases) {
+    w.elementList = Grid{};
+    SetupElementGrid(w.elementList);
+    for (int column : c.tickedColumns) ToggleElementColumn(w.elementList, 1, column);
+    w.destination = c.names;
+    ui = RecordingReporter{};
+    RunOutcome outcome = Run();
+    EXPECT_EQ(outcome.stopped, c.stops) << c.names[0] << " " << c.tickedColumns.size();
+    if (!c.stops) continue;
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "逐时记录文件名和日月统计值文件名不能相同!");
+    EXPECT_EQ(ui.boxes[0].title, "提示");
+    EXPECT_EQ(ui.statuses, std::vector<std::string>{"逐时记录文件名和日月统计值文件名不能相同!"});
+    EXPECT_FALSE(fs::exists(folder.Path() / "book.xls"));
+  }
 }
 
 TEST_F(ConversionRunTest, NoFileTickedSavesHeaderOnlyBooks) {
