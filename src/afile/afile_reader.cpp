@@ -21,8 +21,7 @@ void ReadHeader(LineSource& lines, AFileHeader& header) {
   if (!ParseHeaderLine(Trim(line), header, error)) throw FormatError(1, error);
   // The indicator decides how the trailer is read; a letter there leaves it
   // undecidable. A blank reads as 0, like the header's other codes.
-  if (header.QualityControl && *header.QualityControl != " " &&
-      !IsNumeric(*header.QualityControl))
+  if (header.QualityControl && *header.QualityControl != " " && !IsNumeric(*header.QualityControl))
     throw FormatError(
         1, "quality-control indicator " + Quoted(*header.QualityControl) + " is not a number");
 }

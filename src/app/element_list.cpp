@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/tick_column.h"
 #include "books/element_names.h"
 
 namespace quillon {
@@ -36,12 +37,7 @@ void SetupElementGrid(Grid& g) {
 
 void ToggleElementColumn(Grid& g, int activeRow, int activeCol) {
   if (activeRow != 1 || activeCol <= 1 || activeCol >= g.Cols()) return;
-  bool allTicked = true;
-  for (int r = 1; r < g.Rows(); ++r)
-    if (!g.CellText(r, 1).empty() && g.CellText(r, activeCol).empty()) allTicked = false;
-  for (int r = 1; r < g.Rows(); ++r)
-    if (!g.CellText(r, 1).empty()) g.SetCellText(r, activeCol, allTicked ? "" : "1");
-  g.Refresh();
+  ToggleTickColumn(g, activeCol);
 }
 
 std::vector<std::string> TickElements(Grid& g, int column, const std::vector<std::string>& names) {

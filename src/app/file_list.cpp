@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/tick_column.h"
 #include "util/number_text.h"
 #include "util/utf8_text.h"
 
@@ -110,12 +111,7 @@ void FillFileList(Grid& g, const std::vector<FileEntry>& entries) {
 
 void ToggleFileTicks(Grid& g, int activeRow, int activeCol) {
   if (activeRow != 0 || activeCol != kFileTickColumn) return;
-  bool allTicked = true;
-  for (int r = 1; r < g.Rows(); ++r)
-    if (!g.CellText(r, 1).empty() && g.CellText(r, kFileTickColumn).empty()) allTicked = false;
-  for (int r = 1; r < g.Rows(); ++r)
-    if (!g.CellText(r, 1).empty()) g.SetCellText(r, kFileTickColumn, allTicked ? "" : "1");
-  g.Refresh();
+  ToggleTickColumn(g, kFileTickColumn);
 }
 
 std::string WithXlsExtension(std::string name) {

@@ -93,6 +93,16 @@ TEST(CliConvert, UsageErrors) {
   EXPECT_FALSE(fs::exists(folder.Path() / "b.xls"));
 }
 
+TEST(CliConvert, StatisticsAloneNeedOnlyTheirName) {
+  test::TempFolder folder;
+  CopySamples(folder);
+  test::CommandResult r =
+      test::RunCommand(kCli + " convert " + folder.Path().string() + " --stats s");
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(fs::exists(folder.Path() / "s.xls"));
+  EXPECT_FALSE(fs::exists(folder.Path() / "时记录.xls"));
+}
+
 TEST(CliConvert, ListShowsNameStationAndMonth) {
   test::TempFolder folder;
   CopySamples(folder);

@@ -105,6 +105,11 @@ int RunConvert(const ConvertOptions& options) {
       !TickElementColumn(w, kStatisticsColumn, statsElements))
     return 2;
   if (!options.hourlyName.empty()) w.destination[0] = WithXlsExtension(options.hourlyName);
+  // The run always asks for the timed-record name, as the window's first box
+  // does; a conversion that wants only statistics never writes that book, so
+  // the command line does not make the user name it.
+  if (options.hourlyName.empty() && hourlyElements.empty() && !options.statsName.empty())
+    w.destination[0] = "时记录.xls";
   if (!options.statsName.empty()) w.destination[1] = WithXlsExtension(options.statsName);
   ConsoleReporter reporter;
   RunOutcome outcome = ConversionRun(w, reporter).Run();
