@@ -182,7 +182,11 @@ int DataSlots(const AFileHeader& h) {
 }
 
 bool IsThreeObservationStation(const AFileHeader& h) {
-  return LeadingNumber(h.TimesPerDay.value_or("")) == 3;
+  return IsThreeObservationStation(TextOf(h.TimesPerDay));
+}
+
+bool IsThreeObservationStation(std::string_view timesPerDay) {
+  return LeadingNumber(timesPerDay) == 3;
 }
 
 }  // namespace quillon

@@ -25,5 +25,7 @@ int DataSlots(const AFileHeader& header);
 
 // True for a station that observes three times a day.
 bool IsThreeObservationStation(const AFileHeader& header);
+// The same from the TimesPerDay text: its leading number is 3.
+bool IsThreeObservationStation(std::string_view timesPerDay);
 
 }  // namespace quillon

@@ -27,8 +27,4 @@ std::string LastChars(std::string_view text, size_t count) {
   return CharSub(text, length > count ? length - count : 0);
 }
 
-bool IsThreeObservationStation(std::string_view timesPerDay) {
-  return LeadingNumber(timesPerDay) == 3;
-}
-
 }  // namespace quillon

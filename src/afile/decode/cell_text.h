@@ -8,6 +8,7 @@
 
 #include "afile/afile_header.h"
 #include "afile/element_table.h"
+#include "afile/header_line.h"
 
 namespace quillon {
 
@@ -37,13 +38,6 @@ inline int SlotCount(const ElementTable& table) { return table.LastSlot() - tabl
 // when it is shorter.
 std::string FirstChars(std::string_view text, size_t count);
 std::string LastChars(std::string_view text, size_t count);
-
-// A station that observes three times a day: its first observation slot
-// (02 h) is never observed.
-bool IsThreeObservationStation(std::string_view timesPerDay);
-inline bool IsThreeObservationStation(const AFileHeader& header) {
-  return IsThreeObservationStation(TextOf(header.TimesPerDay));
-}
 
 // Text made only of blanks (the empty text included).
 inline bool IsBlankOrEmpty(std::string_view text) {
