@@ -105,30 +105,24 @@ void DecodePrecipitation(ElementTable& table) {
     ForEachCell(table, [](std::string& t, int) { t.clear(); });
 }
 
+namespace {
+
+// An amount of the monthly rain summary, written in groups of `width`
+// characters: zeros or blanks show nothing, slashes are missing, commas a
+// trace.
+std::string SummaryAmountText(const std::string& t, size_t width) {
+  if (t.empty() || t == std::string(width, '0') || t == std::string(width, ' ')) return "";
+  if (t == std::string(width, '/')) return "-";
+  if (t == std::string(width, ',')) return "00";
+  return PlainNumber(t);
+}
+
+}  // namespace
+
 void DecodeRainSummary(const AFileHeader& header, TextList& summary) {
-  if (summary.Contains(1)) {
-    std::string& t = summary.At(1);
-    if (t == "0000" || t.empty() || t == "    ")
-      t.clear();
-    else if (t == "////")
-      t = "-";
-    else if (t == ",,,,")
-      t = "00";
-    else
-      t = PlainNumber(t);
-  }
+  if (summary.Contains(1)) summary.At(1) = SummaryAmountText(summary.At(1), 4);
   if (summary.Contains(2)) summary.At(2) = SpellStartText(summary.At(2), header);
-  if (summary.Contains(3)) {
-    std::string& t = summary.At(3);
-    if (t == "00000" || t.empty() || t == "     ")
-      t.clear();
-    else if (t == "/////")
-      t = "-";
-    else if (t == ",,,,,")
-      t = "00";
-    else
-      t = PlainNumber(t);
-  }
+  if (summary.Contains(3)) summary.At(3) = SummaryAmountText(summary.At(3), 5);
 }
 
 // The modes change only the slots the reader fills; every slot is decoded
