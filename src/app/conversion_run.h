@@ -10,7 +10,7 @@
 #include "afile/month_data.h"
 #include "app/run_reporter.h"
 #include "grid/grid.h"
-#include "stats/statistics_results.h"
+#include "stats/month_statistics.h"
 
 namespace quillon {
 
