@@ -97,7 +97,7 @@ TEST(Cli, ReadsOnlyRegularFilesAndNeverHangs) {
       {"convert " + f.string() + " --hourly h", 1, "converted 1 file(s)"},
   };
   for (const Case& c : cases) {
-    test::CommandResult r = test::RunCommand("timeout -s KILL 60 " + kCli + " " + c.args);
+    test::CommandResult r = test::RunCommand("timeout -s KILL 30 " + kCli + " " + c.args);
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.out;
     EXPECT_NE(r.out.find(c.shows), std::string::npos) << c.args << "\n" << r.out;
   }
