@@ -155,6 +155,12 @@ void ConversionRun::SaveBook(int index) {
       return;
     }
   }
+  // A workbook name that links to an A file would put the workbook in its place.
+  for (int row = 1; row < w_.fileList.Rows(); ++row) {
+    if (w_.fileList.CellText(row, 1).empty() || !SameFile(FilePathOfRow(row), path)) continue;
+    outcome_.unsavedBooks.push_back({path, "it is the A file " + FilePathOfRow(row)});
+    return;
+  }
   ExportResult result = w_.books[static_cast<size_t>(index)].ExportToExcel(path);
   if (result.ok) {
     outcome_.savedBooks.push_back(path);
