@@ -173,8 +173,8 @@ bool ParseHeaderLine(std::string_view line, AFileHeader& header, std::string& er
     return false;
   }
   long month = static_cast<long>(LeadingNumber(*h.Month));
-  if (!IsNumeric(*h.Year) || !IsNumeric(*h.Month) || month < 1 || month > 12) {
-    error = "header year and month \"" + *h.Year + "\" \"" + *h.Month + "\" are not a month";
+  if (!IsNumeric(*h.Month) || month < 1 || month > 12) {
+    error = "header month \"" + *h.Month + "\" is not a month";
     return false;
   }
   h.DaysInMonth = DaysInMonth(static_cast<long>(LeadingNumber(*h.Year)), month);

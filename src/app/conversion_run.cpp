@@ -145,20 +145,22 @@ void ConversionRun::ConvertFile(int row, bool hourlyWanted, bool statsWanted,
   }
 }
 
-void ConversionRun::SaveBook(int index) {
-  std::string path = BookPath(index);
+std::string ConversionRun::ClashOf(const std::string& path) const {
   // A disk that ignores letter case, or a link made to a file not yet there,
   // shows two names to be one file only once the first book is saved.
-  for (const std::string& saved : outcome_.savedBooks) {
-    if (SameFile(saved, path)) {
-      outcome_.unsavedBooks.push_back({path, "it is the same file as " + saved});
-      return;
-    }
-  }
+  for (const std::string& saved : outcome_.savedBooks)
+    if (SameFile(saved, path)) return "it is the same file as " + saved;
   // A workbook name that links to an A file would put the workbook in its place.
-  for (int row = 1; row < w_.fileList.Rows(); ++row) {
-    if (w_.fileList.CellText(row, 1).empty() || !SameFile(FilePathOfRow(row), path)) continue;
-    outcome_.unsavedBooks.push_back({path, "it is the A file " + FilePathOfRow(row)});
+  for (int row = 1; row < w_.fileList.Rows(); ++row)
+    if (!w_.fileList.CellText(row, 1).empty() && SameFile(FilePathOfRow(row), path))
+      return "it is the A file " + FilePathOfRow(row);
+  return {};
+}
+
+void ConversionRun::SaveBook(int index) {
+  std::string path = BookPath(index);
+  if (std::string clash = ClashOf(path); !clash.empty()) {
+    outcome_.unsavedBooks.push_back({path, clash});
     return;
   }
   ExportResult result = w_.books[static_cast<size_t>(index)].ExportToExcel(path);

@@ -54,6 +54,8 @@ class ConversionRun {
   bool InputIsComplete(bool hourlyWanted, bool statsWanted);
   void ConvertFile(int row, bool hourlyWanted, bool statsWanted, ElementTable& scratch);
   void SaveBook(int index);
+  // Why the workbook must not be written at path; empty when nothing stands in the way.
+  std::string ClashOf(const std::string& path) const;
   void ReportEnd();
   std::string FilePathOfRow(int row) const;
   std::string BookPath(int index) const;
