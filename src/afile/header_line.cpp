@@ -1,5 +1,6 @@
 #include "afile/header_line.h"
 
+#include <algorithm>
 #include <array>
 
 #include "util/calendar.h"
@@ -136,6 +137,12 @@ void Parse75(std::string_view line, AFileHeader& h) {
   SetFlags(line, true, h);
 }
 
+// Four digits, as every row label starts with it; "0000" is no year.
+bool IsYear(std::string_view year) {
+  return year.size() == 4 && year != "0000" &&
+         std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
 
 bool ParseHeaderLine(std::string_view line, AFileHeader& header, std::string& error) {
@@ -161,9 +168,13 @@ bool ParseHeaderLine(std::string_view line, AFileHeader& header, std::string& er
   else
     Parse66Or69(line, h);
   h.CoverLine = "";
+  if (!IsYear(*h.Year)) {
+    error = "header year \"" + *h.Year + "\" is not a year of four digits";
+    return false;
+  }
   long month = static_cast<long>(LeadingNumber(*h.Month));
-  if (!IsNumeric(*h.Year) || !IsNumeric(*h.Month) || month < 1 || month > 12) {
-    error = "header year and month \"" + *h.Year + "\" \"" + *h.Month + "\" are not a month";
+  if (!IsNumeric(*h.Month) || month < 1 || month > 12) {
+    error = "header month \"" + *h.Month + "\" is not a month";
     return false;
   }
   h.DaysInMonth = DaysInMonth(static_cast<long>(LeadingNumber(*h.Year)), month);

@@ -11,8 +11,9 @@ namespace quillon {
 
 // Derives every header field from the trimmed first line, whose length (66,
 // 69 or 75 characters) selects the layout. Returns false, with the reason in
-// error, for another length, a station kind code outside 1..5, or a year or
-// month that is not a date; the header then holds no derived fields.
+// error, for another length, a station kind code outside 1..5, a year that
+// is not four digits (or is "0000"), or a month outside 1..12; the header then holds no derived
+// fields.
 bool ParseHeaderLine(std::string_view trimmedLine, AFileHeader& header, std::string& error);
 
 // Observation slots per day: TimesPerDay with 3 counted as 4 (a

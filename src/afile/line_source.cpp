@@ -1,10 +1,12 @@
 #include "afile/line_source.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "util/gbk_text.h"
 
@@ -13,36 +15,67 @@ namespace {
 
 // Far above any station-month; a larger file is not an A file, and reading it
 // whole would only cost memory.
-constexpr std::uintmax_t kMaxFileBytes = 64u << 20;
+constexpr size_t kMaxFileBytes = 64u << 20;
+
+// Closes the file on every way out of Open.
+struct FileHandle {
+  int fd;
+  ~FileHandle() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// The bytes of an open file, at most one more than the limit whatever size
+// the file claims: a file that grows while it is read, or claims no size at
+// all, cannot make the read run away. False with errno set on a failed read.
+bool ReadUpTo(int fd, size_t claimed, std::string& bytes) {
+  bytes.resize(std::min(claimed, kMaxFileBytes) + 1);
+  size_t have = 0;
+  while (have <= kMaxFileBytes) {
+    if (have == bytes.size()) bytes.resize(std::min(bytes.size() * 2, kMaxFileBytes + 1));
+    ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    have += static_cast<size_t>(n);
+  }
+  bytes.resize(have);
+  return true;
+}
 
 }  // namespace
 
 LineSource::LineSource(std::string bytes) : bytes_(std::move(bytes)) {}
 
 std::optional<LineSource> LineSource::Open(const std::string& path, std::string& error) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    error = "cannot open " + path + ": it is a folder";
-    return std::nullopt;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  // Without blocking: a pipe named like an A file must not wait for a writer.
+  FileHandle file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+  struct stat info;
+  if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
     error = "cannot open " + path + ": " + std::strerror(errno);
     return std::nullopt;
   }
-  auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kMaxFileBytes) {
-    error =
-        "cannot read " + path + ": " + std::to_string(size) + " bytes is too large for an A file";
+  if (S_ISDIR(info.st_mode)) {
+    error = "cannot open " + path + ": it is a folder";
     return std::nullopt;
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    error = "cannot read " + path;
+  // A device or pipe may never end (a link to /dev/zero reads forever).
+  if (!S_ISREG(info.st_mode)) {
+    error = "cannot open " + path + ": not a regular file";
     return std::nullopt;
   }
-  return LineSource(std::move(content).str());
+  bool tooLarge = static_cast<uint64_t>(info.st_size) > kMaxFileBytes;
+  std::string bytes;
+  if (!tooLarge && !ReadUpTo(file.fd, static_cast<size_t>(info.st_size), bytes)) {
+    error = "cannot read " + path + ": " + std::strerror(errno);
+    return std::nullopt;
+  }
+  if (tooLarge || bytes.size() > kMaxFileBytes) {
+    error = "cannot read " + path + ": more than " + std::to_string(kMaxFileBytes >> 20) +
+            " MiB is too large for an A file";
+    return std::nullopt;
+  }
+  return LineSource(std::move(bytes));
 }
 
 bool LineSource::Next(std::string& line) {

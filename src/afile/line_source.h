@@ -17,7 +17,8 @@ class LineSource {
   explicit LineSource(std::string bytes);
 
   // Opens and reads a file; nullopt with the reason in error when it cannot
-  // be opened or read, or is too large to be an A file.
+  // be opened or read, is not a regular file (a folder, pipe or device), or
+  // is too large to be an A file. Never waits for a writer.
   static std::optional<LineSource> Open(const std::string& path, std::string& error);
 
   // The next line; false at the end of the text.

@@ -1,6 +1,7 @@
 #include "app/conversion_run.h"
 
 #include <exception>
+#include <filesystem>
 
 #include "afile/afile_reader.h"
 #include "app/element_list.h"
@@ -22,7 +23,23 @@ constexpr const char* kNameMissingStatus = "请输入保存为EXCEL格式的文�
 constexpr const char* kNoElement = "请选择需要转存到EXCEL格式文件中的要素!";
 constexpr const char* kSameNames = "逐时记录文件名和日月统计值文件名不能相同!";
 
+// Whether two workbook paths name one file: compared where they lead ("./b"
+// and "sub/../b", links followed), and on the disk when both exist.
+bool SameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ea, eb, ec;
+  fs::path pa = fs::weakly_canonical(a, ea), pb = fs::weakly_canonical(b, eb);
+  if (ea) pa = fs::path(a).lexically_normal();
+  if (eb) pb = fs::path(b).lexically_normal();
+  return pa == pb || fs::equivalent(a, b, ec);
+}
+
 }  // namespace
+
+std::string ConversionRun::BookPath(int index) const {
+  std::string folder = w_.outputFolder.empty() ? w_.sourceFolder : SourceFolderOf(w_.outputFolder);
+  return folder + w_.destination[static_cast<size_t>(index)];
+}
 
 std::string ConversionRun::FilePathOfRow(int row) const {
   size_t index = static_cast<size_t>(row - 1);
@@ -45,9 +62,9 @@ bool ConversionRun::InputIsComplete(bool hourlyWanted, bool statsWanted) {
     ui_.SetStatus(kNoElement);
     return false;
   }
-  // Both books go into one folder: under one name the statistics book would
-  // replace the timed records just saved.
-  if (hourlyWanted && statsWanted && w_.destination[0] == w_.destination[1]) {
+  // Both books go into one folder: under one name, however written, the
+  // statistics book would replace the timed records just saved.
+  if (hourlyWanted && statsWanted && SameFile(BookPath(0), BookPath(1))) {
     ui_.ShowMessage(kSameNames, kTitle, MessageIcon::Error, MessageButtons::Ok);
     ui_.SetStatus(kSameNames);
     return false;
@@ -67,12 +84,17 @@ RunOutcome ConversionRun::Run() {
   ui_.SetBusy(true);
   if (hourlyWanted) SetupHourlyGrid(w_.books[0], w_.elementList);
   if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
-  int rows = w_.fileList.Rows();
-  for (int row = 1; row < rows; ++row)
-    if (!w_.fileList.CellText(row, kFileTickColumn).empty())
-      ConvertFile(row, hourlyWanted, statsWanted, scratch);
-  if (hourlyWanted) SaveBook(0);
-  if (statsWanted) SaveBook(1);
+  int rows = w_.fileList.Rows(), ticked = 0;
+  for (int row = 1; row < rows; ++row) {
+    if (w_.fileList.CellText(row, kFileTickColumn).empty()) continue;
+    ++ticked;
+    ConvertFile(row, hourlyWanted, statsWanted, scratch);
+  }
+  // Header-only workbooks saved over good ones would lose their rows for
+  // nothing; with no file ticked the empty workbooks are what was asked for.
+  outcome_.nothingSaved = ticked > 0 && outcome_.converted == 0;
+  if (hourlyWanted && !outcome_.nothingSaved) SaveBook(0);
+  if (statsWanted && !outcome_.nothingSaved) SaveBook(1);
   ReportEnd();
   ui_.SetBusy(false);
   return outcome_;
@@ -123,9 +145,24 @@ void ConversionRun::ConvertFile(int row, bool hourlyWanted, bool statsWanted,
   }
 }
 
+std::string ConversionRun::ClashOf(const std::string& path) const {
+  // A disk that ignores letter case, or a link made to a file not yet there,
+  // shows two names to be one file only once the first book is saved.
+  for (const std::string& saved : outcome_.savedBooks)
+    if (SameFile(saved, path)) return "it is the same file as " + saved;
+  // A workbook name that links to an A file would put the workbook in its place.
+  for (int row = 1; row < w_.fileList.Rows(); ++row)
+    if (!w_.fileList.CellText(row, 1).empty() && SameFile(FilePathOfRow(row), path))
+      return "it is the A file " + FilePathOfRow(row);
+  return {};
+}
+
 void ConversionRun::SaveBook(int index) {
-  std::string folder = w_.outputFolder.empty() ? w_.sourceFolder : SourceFolderOf(w_.outputFolder);
-  std::string path = folder + w_.destination[static_cast<size_t>(index)];
+  std::string path = BookPath(index);
+  if (std::string clash = ClashOf(path); !clash.empty()) {
+    outcome_.unsavedBooks.push_back({path, clash});
+    return;
+  }
   ExportResult result = w_.books[static_cast<size_t>(index)].ExportToExcel(path);
   if (result.ok) {
     outcome_.savedBooks.push_back(path);
@@ -143,6 +180,7 @@ void ConversionRun::ReportEnd() {
     std::string text =
         "共有" + std::to_string(outcome_.unreadFiles.size()) + "个文件格式错误,不能读取:";
     for (const auto& f : outcome_.unreadFiles) text += "\n" + f.path;
+    if (outcome_.nothingSaved) text += std::string("\n") + kNothingConverted;
     ui_.ShowMessage(text, kTitle, MessageIcon::Warning, MessageButtons::Ok);
     std::string status = text;
     for (char& c : status)

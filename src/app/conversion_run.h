@@ -39,6 +39,9 @@ struct RunOutcome {
   std::vector<Failure> unreadFiles;
   std::vector<std::string> savedBooks;
   std::vector<Failure> unsavedBooks;
+  // Files were ticked and none converted: no workbook was written, so the
+  // ones already there keep their rows.
+  bool nothingSaved = false;
 };
 
 class ConversionRun {
@@ -51,8 +54,11 @@ class ConversionRun {
   bool InputIsComplete(bool hourlyWanted, bool statsWanted);
   void ConvertFile(int row, bool hourlyWanted, bool statsWanted, ElementTable& scratch);
   void SaveBook(int index);
+  // Why the workbook must not be written at path; empty when nothing stands in the way.
+  std::string ClashOf(const std::string& path) const;
   void ReportEnd();
   std::string FilePathOfRow(int row) const;
+  std::string BookPath(int index) const;
 
   RunWindow& w_;
   RunReporter& ui_;
@@ -62,5 +68,6 @@ class ConversionRun {
 // The user's words of the run's texts.
 inline constexpr const char* kTitle = "提示";
 inline constexpr const char* kAllConverted = "完成全部文件的转换!";
+inline constexpr const char* kNothingConverted = "没有文件转换成功,未保存EXCEL格式的文件!";
 
 }  // namespace quillon

@@ -192,7 +192,11 @@ TEST(HeaderLine, RefusesLinesThatAreNotAHeader) {
                              Line66({{38, "0"}}),
                              Line66({{34, "13"}}),
                              Line66({{34, "00"}}),
-                             Line66({{29, "20x8"}})};
+                             Line66({{29, "20x8"}}),
+                             Line66({{29, "0000"}}),
+                             Line66({{29, " 208"}}),
+                             Line75({{69, "-999"}}),
+                             Line75({{69, "2.00"}})};
   for (const std::string& line : bad) {
     AFileHeader h;
     std::string error;

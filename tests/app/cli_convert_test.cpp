@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
 
 #include "support/temp_folder.h"
 
@@ -121,6 +124,54 @@ TEST(CliConvert, OnlyTheNamedFilesAndElements) {
                        " --hourly h --hourly-elements 气温,相对湿度 --files A54511-200803.TXT");
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("converted 1 file(s)"), std::string::npos) << r.out;
+}
+
+// However the two names are written, and whatever the folder holds, a run
+// never leaves a good workbook replaced by the wrong one or by an empty one.
+TEST(CliConvert, NoWorkbookIsLost) {
+  struct Case {
+    const char* what;
+    bool samples;
+    std::function<void(const fs::path&)> setUp;
+    std::string args;
+    int status;
+    std::string shows;
+  };
+  const std::string same = "逐时记录文件名和日月统计值文件名不能相同!";
+  const Case cases[] = {
+      {"dot", true, [](const fs::path&) {}, "--hourly b --stats ./b", 2, same},
+      {"up", true, [](const fs::path& f) { fs::create_directory(f / "sub"); },
+       "--hourly b --stats sub/../b", 2, same},
+      {"link", true, [](const fs::path& f) { fs::create_symlink("b.xls", f / "l.xls"); },
+       "--hourly b --stats l", 2, same},
+      {"link to a book not yet there", true,
+       [](const fs::path& f) { fs::create_symlink("c.xls", f / "l.xls"); }, "--hourly c --stats l",
+       2, "it is the same file as"},
+      {"link to an A file", true,
+       [](const fs::path& f) { fs::create_symlink("A52866-200802.TXT", f / "l.xls"); },
+       "--hourly l", 2, "it is the A file"},
+      {"nothing readable", false,
+       [](const fs::path& f) { std::ofstream(f / "A00000-200001.TXT") << "not an A file\r\n"; },
+       "--hourly b --stats s", 1, "no workbook saved"},
+      {"no A file", false, [](const fs::path&) {}, "--hourly b", 2, "no accepted A file"},
+      {"empty file list", true, [](const fs::path&) {}, "--hourly b --files ,", 2,
+       "--files names no file"},
+  };
+  for (const Case& c : cases) {
+    test::TempFolder folder;
+    if (c.samples) CopySamples(folder);
+    folder.Write("b.xls", "the old workbook");
+    c.setUp(folder.Path());
+    test::CommandResult r =
+        test::RunCommand(kCli + " convert " + folder.Path().string() + " " + c.args);
+    EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.out;
+    EXPECT_NE(r.out.find(c.shows), std::string::npos) << c.what << "\n" << r.out;
+    EXPECT_EQ(r.out.find("完成全部文件的转换!"), std::string::npos) << c.what;
+    std::stringstream kept;
+    kept << std::ifstream(folder.Path() / "b.xls").rdbuf();
+    EXPECT_TRUE(kept.str() == "the old workbook") << c.what;
+    EXPECT_FALSE(fs::exists(folder.Path() / "s.xls")) << c.what;
+  }
 }
 
 }  // namespace

@@ -116,6 +116,7 @@ TEST_F(ConversionRunTest, OneNameForBothBooksStopsWhenBothAreWanted) {
   };
   const Case cases[] = {
       {{"book.xls", "book.xls"}, {kTimedRecordColumn, kStatisticsColumn}, true},
+      {{"book.xls", "./book.xls"}, {kTimedRecordColumn, kStatisticsColumn}, true},
       {{"book.xls", "book.xls"}, {kTimedRecordColumn}, false},
       {{"book.xls", "book.xls"}, {kStatisticsColumn}, false},
       {{"hourly.xls", "stats.xls"}, {kTimedRecordColumn, kStatisticsColumn}, false},
@@ -215,6 +216,20 @@ TEST_F(ConversionRunTest, FailedSaveIsReportedNotClaimedDone) {
   EXPECT_NE(ui.boxes[0].text.find("hourly.xls"), std::string::npos);
   EXPECT_NE(ui.statuses.back(), "完成全部文件的转换!");
   EXPECT_NE(ui.statuses.back().find("hourly.xls"), std::string::npos);
+}
+
+TEST_F(ConversionRunTest, NothingConvertedKeepsTheWorkbooksThere) {
+  SetUpFolder(true);
+  w.fileList.SetCellText(1, kFileTickColumn, "1");  // the bad file only
+  w.destination = {"hourly.xls", ""};
+  folder.Write("hourly.xls", "the old workbook");
+  ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  RunOutcome outcome = Run();
+  EXPECT_TRUE(outcome.nothingSaved);
+  EXPECT_TRUE(outcome.savedBooks.empty());
+  EXPECT_EQ(fs::file_size(folder.Path() / "hourly.xls"), 16u);
+  EXPECT_NE(ui.statuses.back().find("没有文件转换成功,未保存EXCEL格式的文件!"), std::string::npos);
+  EXPECT_EQ(ui.busy, 0);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Grids saved as workbook files and read back with the structural reader.
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include <sstream>
 
 #include "grid/grid.h"
+#include "grid/xls/atomic_file.h"
 #include "grid/xls_inspect.h"
 #include "support/temp_folder.h"
 
@@ -244,6 +247,89 @@ TEST(ExportToExcel, ReplacesAnExistingWorkbookWhole) {
   ASSERT_TRUE(g.ExportToExcel(target).ok);
   EXPECT_EQ(test::ReadXls(ReadFile(target)).sheets[0].cells.at({0, 0}), "年月日");
   EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
+}
+
+// A save killed half way: its temporary file stays behind.
+void KilledSave(const fs::path& target) {
+  pid_t child = fork();
+  if (child == 0) {
+    xls::AtomicFile file;
+    file.Open(target.string());
+    file.Write("half a workbook");
+    _exit(0);  // no destructor: as if killed
+  }
+  waitpid(child, nullptr, 0);
+}
+
+TEST(ExportToExcel, ReplacingKeepsWhatTheUserGaveTheWorkbook) {
+  struct Case {
+    const char* what;
+    std::string name;
+    std::function<void(const fs::path&)> before;  // given the workbook's path
+    std::string reason;                           // empty: saved
+    std::function<void(const fs::path&)> after;
+  };
+  const bool root = geteuid() == 0;
+  const Case cases[] = {
+      {"mode and owner", "book.xls",
+       [&](const fs::path& b) {
+         std::ofstream(b) << "old";
+         ASSERT_EQ(chmod(b.c_str(), 0640), 0);
+         if (root) {
+           ASSERT_EQ(chown(b.c_str(), 65534, 65534), 0);
+         }
+       },
+       "",
+       [&](const fs::path& b) {
+         struct stat info;
+         ASSERT_EQ(stat(b.c_str(), &info), 0);
+         EXPECT_EQ(info.st_mode & 07777, 0640u);
+         if (root) {
+           EXPECT_EQ(info.st_uid, 65534u);
+         }
+       }},
+      {"link", "book.xls",
+       [](const fs::path& b) {
+         fs::create_directory(b.parent_path() / "kept");
+         std::ofstream(b.parent_path() / "kept" / "real.xls") << "old";
+         fs::create_symlink("kept/real.xls", b);
+       },
+       "",
+       [](const fs::path& b) {
+         EXPECT_TRUE(fs::is_symlink(b));
+         EXPECT_TRUE(
+             ReadFile(b.parent_path() / "kept" / "real.xls").starts_with("\xD0\xCF\x11\xE0"));
+       }},
+      {"read-only, even to root", "book.xls",
+       [](const fs::path& b) {
+         std::ofstream(b) << "old";
+         fs::permissions(b, fs::perms::owner_read | fs::perms::group_read);
+       },
+       "no permission to replace: ", [](const fs::path& b) { EXPECT_TRUE(ReadFile(b) == "old"); }},
+      {"long name", std::string(251, 'a') + ".xls", [](const fs::path&) {}, "",
+       [](const fs::path& b) { EXPECT_TRUE(fs::exists(b)); }},
+      {"left by a killed save", "book.xls",
+       [](const fs::path& b) {
+         KilledSave(b);
+         auto left = FolderContent(b.parent_path());
+         ASSERT_EQ(left.size(), 1u);
+         EXPECT_FALSE(left[0].ends_with(".xls")) << left[0];
+       },
+       "", [](const fs::path& b) { EXPECT_EQ(FolderContent(b.parent_path()).size(), 1u); }},
+  };
+  Grid g;
+  g.SetRows(2);
+  g.SetCols(2);
+  g.SetCellText(1, 1, "年月日");
+  for (const Case& c : cases) {
+    test::TempFolder folder;
+    fs::path book = folder.Path() / c.name;
+    c.before(book);
+    ExportResult result = g.ExportToExcel(book.string());
+    EXPECT_EQ(result.ok, c.reason.empty()) << c.what << ": " << result.reason;
+    EXPECT_EQ(result.reason.rfind(c.reason, 0), 0u) << c.what << ": " << result.reason;
+    c.after(book);
+  }
 }
 
 }  // namespace

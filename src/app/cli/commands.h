@@ -15,7 +15,8 @@ int RunDump(const std::string& file, const std::vector<std::string>& tables, boo
 
 struct ConvertOptions {
   std::string folder;
-  std::string files;           // NAME,...; empty: every accepted file
+  std::string files;           // NAME,...
+  bool filesGiven = false;     // --files was given; otherwise every accepted file
   std::string hourlyName;      // timed-record workbook
   std::string statsName;       // statistics workbook
   std::string hourlyElements;  // all | NAME,...

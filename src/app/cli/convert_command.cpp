@@ -74,6 +74,7 @@ void PrintSummary(const RunOutcome& outcome, std::ostream& out) {
   out << "converted " << outcome.converted << " file(s)\n";
   for (const auto& f : outcome.unreadFiles)
     out << "not read: " << f.path << ": " << f.reason << "\n";
+  if (outcome.nothingSaved) out << "no workbook saved: no file was converted\n";
   for (const auto& book : outcome.savedBooks) out << "saved: " << book << "\n";
   for (const auto& book : outcome.unsavedBooks)
     out << "not saved: " << book.path << ": " << book.reason << "\n";
@@ -91,6 +92,15 @@ int RunConvert(const ConvertOptions& options) {
     std::cerr << error << "\n";
     return 2;
   }
+  if (entries.empty()) {
+    std::cerr << "no accepted A file in the folder: " << options.folder << "\n";
+    return 2;
+  }
+  std::vector<std::string> names = SplitList(options.files);
+  if (options.filesGiven && names.empty()) {
+    std::cerr << "--files names no file\n";
+    return 2;
+  }
   SetupFileListGrid(w.fileList);
   FillFileList(w.fileList, entries);
   for (const FileEntry& e : entries) w.fileDiskNames.push_back(e.diskName);
@@ -100,8 +110,7 @@ int RunConvert(const ConvertOptions& options) {
   std::string statsElements = options.statsElements;
   if (hourlyElements.empty() && !options.hourlyName.empty()) hourlyElements = "all";
   if (statsElements.empty() && !options.statsName.empty()) statsElements = "all";
-  if (!TickFiles(w, entries, SplitList(options.files)) ||
-      !TickElementColumn(w, kTimedRecordColumn, hourlyElements) ||
+  if (!TickFiles(w, entries, names) || !TickElementColumn(w, kTimedRecordColumn, hourlyElements) ||
       !TickElementColumn(w, kStatisticsColumn, statsElements))
     return 2;
   if (!options.hourlyName.empty()) w.destination[0] = WithXlsExtension(options.hourlyName);

@@ -98,7 +98,9 @@ int RunInfo(const std::vector<std::string>& files, bool json) {
     else
       PrintText(j, std::cout);
   }
-  if (json) std::cout << all.dump(2) << "\n";
+  // A path (or a text of the file) need not be valid UTF-8; JSON must be,
+  // so such bytes are written as the replacement character.
+  if (json) std::cout << all.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
   return allOk ? 0 : 1;
 }
 

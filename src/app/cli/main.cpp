@@ -1,5 +1,7 @@
 // quillon-cli: the conversion and inspection of A files without a window.
 #include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
 
 #include "app/cli/commands.h"
 
@@ -25,7 +27,8 @@ int main(int argc, char** argv) {
   quillon::cli::ConvertOptions convert;
   CLI::App* convertCmd = app.add_subcommand("convert", "Convert the A files of a folder");
   convertCmd->add_option("FOLDER", convert.folder, "Folder of the A files")->required();
-  convertCmd->add_option("--files", convert.files, "NAME,... (default: every accepted file)");
+  CLI::Option* files =
+      convertCmd->add_option("--files", convert.files, "NAME,... (default: every accepted file)");
   convertCmd->add_option("--hourly", convert.hourlyName, "Timed-record workbook name");
   convertCmd->add_option("--stats", convert.statsName, "Statistics workbook name");
   convertCmd->add_option("--hourly-elements", convert.hourlyElements, "all | NAME,...");
@@ -41,10 +44,16 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   }
-  if (*info) return quillon::cli::RunInfo(infoFiles, infoJson);
-  if (*dump) return quillon::cli::RunDump(dumpFile, dumpTables, dumpRaw);
-
-  if (*convertCmd) return quillon::cli::RunConvert(convert);
-  if (*list) return quillon::cli::RunList(listFolder);
+  convert.filesGiven = files->count() > 0;
+  // A fault nobody foresaw still ends with its reason and a status, never
+  // with an abort.
+  try {
+    if (*info) return quillon::cli::RunInfo(infoFiles, infoJson);
+    if (*dump) return quillon::cli::RunDump(dumpFile, dumpTables, dumpRaw);
+    if (*convertCmd) return quillon::cli::RunConvert(convert);
+    if (*list) return quillon::cli::RunList(listFolder);
+  } catch (const std::exception& e) {
+    std::cerr << "quillon-cli: " << e.what() << "\n";
+  }
   return 2;
 }

@@ -3,7 +3,14 @@
 // renamed over the target, so a failure never leaves half a workbook and
 // never damages the one already there. The temporary file is removed on any
 // failure. Failures come back as a reason the user can read.
+//
+// What the user gave the workbook survives its replacement: a name that is a
+// symbolic link updates the file it points to, the permission bits (and the
+// owner, when the save runs as root) are carried over, and a workbook that no
+// one may write to is refused, whoever saves.
 #pragma once
+
+#include <sys/types.h>
 
 #include <cstdint>
 #include <string>
@@ -20,7 +27,8 @@ class AtomicFile : public ByteSink {
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
-  // Checks the target and creates the temporary file next to it.
+  // Checks the target and creates the temporary file next to it; temporary
+  // files that a killed save of the same target left behind are removed.
   ExportResult Open(const std::string& target);
 
   void Write(std::string_view bytes) override;
@@ -32,14 +40,22 @@ class AtomicFile : public ByteSink {
   ExportResult Commit();
 
  private:
+  ExportResult CheckTarget();
+  ExportResult CreateTemp();
+  void KeepTargetsAttributes();
   void Flush();
   void Discard();
   ExportResult WriteFailure() const;
 
-  std::string target_;
+  std::string target_;  // as the user named it, for the reasons
+  std::string real_;    // the file written: the target with its links followed
   std::string folder_;
   std::string temp_;
   int fd_ = -1;
+  bool replaces_ = false;  // the real target exists and is replaced
+  mode_t mode_ = 0;
+  uid_t owner_ = 0;
+  gid_t group_ = 0;
   std::string buffer_;
   uint64_t size_ = 0;
   int error_ = 0;  // the first failure's error number

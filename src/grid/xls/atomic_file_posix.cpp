@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,13 +41,61 @@ ExportResult FolderFailure(int error, const std::string& folder) {
   }
 }
 
-std::string TempName(const std::filesystem::path& target) {
+// As many links as the system itself follows before it gives up.
+constexpr int kMostLinks = 40;
+
+// The file a name stands for once every symbolic link on the way is followed;
+// a link to a file not there yet stands for that file. ELOOP for a loop.
+int FollowLinks(const std::string& name, std::string& real) {
+  std::filesystem::path path(name);
+  for (int hop = 0; hop <= kMostLinks; ++hop) {
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      real = path.string();
+      return 0;
+    }
+    std::error_code ec;
+    std::filesystem::path link = std::filesystem::read_symlink(path, ec);
+    if (ec) return ec.value();
+    path = link.is_absolute() ? link : path.parent_path() / link;
+  }
+  return ELOOP;
+}
+
+// Temporary files are named after their workbook by a short digest, so that
+// a long but legal workbook name still leaves room for them, and the leftovers
+// of one workbook can be told from those of another.
+std::string TempPrefix(const std::string& real) {
+  uint32_t hash = 2166136261u;  // FNV-1a
+  for (unsigned char c : std::filesystem::path(real).filename().string()) {
+    hash ^= c;
+    hash *= 16777619u;
+  }
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+  return std::string(".quillon-") + hex + "-";
+}
+
+std::string TempName(const std::string& folder, const std::string& prefix) {
   static std::random_device random;
   char hex[9];
   std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(random()));
-  auto name = "." + target.filename().string() + "." + hex + ".tmp";
-  return (target.parent_path().empty() ? std::filesystem::path(name) : target.parent_path() / name)
-      .string();
+  return (std::filesystem::path(folder) / (prefix + hex + ".tmp")).string();
+}
+
+// A save holds a lock on its temporary file until it ends; a temporary file
+// of this workbook that nobody holds was left by a save that was killed.
+void RemoveLeftovers(const std::string& folder, const std::string& prefix) {
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    if (!name.starts_with(prefix) || !name.ends_with(".tmp")) continue;
+    int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(it->path().c_str());
+    ::close(fd);
+  }
 }
 
 bool WriteAll(int fd, const char* data, size_t size, int64_t offset) {
@@ -76,33 +125,67 @@ void AtomicFile::Discard() {
 }
 
 ExportResult AtomicFile::Open(const std::string& target) {
-  std::filesystem::path path(target);
   target_ = target;
-  if (target.empty() || !path.has_filename()) return Failure("target is a folder: " + target);
-  folder_ = path.parent_path().empty() ? "." : path.parent_path().string();
-
+  if (target.empty() || !std::filesystem::path(target).has_filename())
+    return Failure("target is a folder: " + target);
+  if (int error = FollowLinks(target, real_); error != 0)
+    return Failure(Described("cannot follow the links of", target, error));
+  std::filesystem::path real(real_);
+  folder_ = real.parent_path().empty() ? "." : real.parent_path().string();
+  if (ExportResult checked = CheckTarget(); !checked.ok) return checked;
   struct stat info;
-  if (::stat(target.c_str(), &info) == 0) {
-    if (S_ISDIR(info.st_mode)) return Failure("target is a folder: " + target);
-    // Renaming over a device or pipe would replace it by a plain file.
-    if (!S_ISREG(info.st_mode)) return Failure("target is not a plain file: " + target);
-    // A read-only workbook is one the user keeps from being overwritten.
-    if (::access(target.c_str(), W_OK) != 0) return Failure("no permission to replace: " + target);
-  }
   if (::stat(folder_.c_str(), &info) != 0) return FolderFailure(errno, folder_);
   if (!S_ISDIR(info.st_mode)) return Failure("not a folder: " + folder_);
+  return CreateTemp();
+}
 
+ExportResult AtomicFile::CheckTarget() {
+  struct stat info;
+  if (::stat(real_.c_str(), &info) != 0) {
+    if (errno == ENAMETOOLONG) return Failure("name too long: " + target_);
+    return {true, {}};
+  }
+  if (S_ISDIR(info.st_mode)) return Failure("target is a folder: " + target_);
+  // Renaming over a device or pipe would replace it by a plain file.
+  if (!S_ISREG(info.st_mode)) return Failure("target is not a plain file: " + target_);
+  // A read-only workbook is one the user keeps from being overwritten; the
+  // mode bits say so even to root, whom access() lets write anything.
+  if ((info.st_mode & 0222) == 0)
+    return Failure("no permission to replace: " + target_ + " (the workbook is read-only)");
+  if (::access(real_.c_str(), W_OK) != 0) return Failure("no permission to replace: " + target_);
+  replaces_ = true;
+  mode_ = info.st_mode & 0777;
+  owner_ = info.st_uid;
+  group_ = info.st_gid;
+  return {true, {}};
+}
+
+ExportResult AtomicFile::CreateTemp() {
+  std::string prefix = TempPrefix(real_);
+  RemoveLeftovers(folder_, prefix);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string temp = TempName(path);
+    std::string temp = TempName(folder_, prefix);
     fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ >= 0) {
       temp_ = temp;
+      ::flock(fd_, LOCK_EX | LOCK_NB);  // held until the save ends; see RemoveLeftovers
       buffer_.reserve(kBufferBytes);
       return {true, {}};
     }
     if (errno != EEXIST) return FolderFailure(errno, folder_);
   }
   return Failure("cannot make a temporary file in folder: " + folder_);
+}
+
+// Best effort: a disk without owners or modes (a FAT memory stick) refuses
+// these, and a save is not worth losing over them.
+void AtomicFile::KeepTargetsAttributes() {
+  if (!replaces_) return;
+  int owned = ::geteuid() == 0 ? ::fchown(fd_, owner_, group_)
+                               : ::fchown(fd_, static_cast<uid_t>(-1), group_);
+  int moded = ::fchmod(fd_, mode_);
+  (void)owned;
+  (void)moded;
 }
 
 void AtomicFile::Write(std::string_view bytes) {
@@ -143,6 +226,7 @@ ExportResult AtomicFile::WriteFailure() const {
 ExportResult AtomicFile::Commit() {
   if (fd_ < 0) return Failure("no file open for: " + target_);
   Flush();
+  KeepTargetsAttributes();
   if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
   if (::close(fd_) != 0 && error_ == 0) error_ = errno;
   fd_ = -1;
@@ -151,7 +235,7 @@ ExportResult AtomicFile::Commit() {
     Discard();
     return failure;
   }
-  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+  if (::rename(temp_.c_str(), real_.c_str()) != 0) {
     int error = errno;
     Discard();
     if (error == EISDIR) return Failure("target is a folder: " + target_);
