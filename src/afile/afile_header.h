@@ -7,6 +7,25 @@
 
 namespace quillon {
 
+// Observed-item flags by the item they mark ("9": the item is absent). The
+// slots not named here are copied from the header and read by no one by name.
+enum ItemFlag : int {
+  kCloudHeightFlag = 21,
+  kWindFlag = 27,
+  kSmallPanFlag = 30,  // evaporation, small pan
+  kLargePanFlag = 31,  // evaporation, large pan
+  kSnowDepthFlag = 32,
+  kSnowPressureFlag = 33,
+  kWireIcingFlag = 34,
+  kFrozenGroundFlag = 35,
+  kGroundSurfaceFlag = 36,  // then 5, 10, 15, 20 and 40 cm in 37..41
+  kDeepGroundFlag = 42,     // 80 cm, then 160 and 320 cm in 43, 44
+  kTenMinuteWindFlag = 46,
+  kExtremeWindFlag = 47,
+  kSeaLevelPressureFlag = 48,
+  kGrassFlag = 50,
+};
+
 // The 52 numbered slots of the header record. A slot that holds nothing is
 // null (std::nullopt), which is not the same as the empty text: a reset
 // header is all null, a 66-character header has an empty PlatformHeight.

@@ -78,17 +78,18 @@ constexpr std::array<FlagPosition, 16> kFlagPositions{{
 void SetFlags(std::string_view line, bool layout75, AFileHeader& h) {
   for (const FlagPosition& f : kFlagPositions)
     h.Flag(f.slot) = Field(line, layout75 ? f.pos75 : f.pos66);
-  h.Flag(31) = h.Flag(30);
-  h.Flag(33) = h.Flag(32);
-  for (int slot = 37; slot <= 41; ++slot) h.Flag(slot) = h.Flag(36);
-  h.Flag(43) = h.Flag(42);
-  h.Flag(44) = h.Flag(42);
+  h.Flag(kLargePanFlag) = h.Flag(kSmallPanFlag);
+  h.Flag(kSnowPressureFlag) = h.Flag(kSnowDepthFlag);
+  for (int slot = kGroundSurfaceFlag + 1; slot <= kGroundSurfaceFlag + 5; ++slot)
+    h.Flag(slot) = h.Flag(kGroundSurfaceFlag);
+  h.Flag(kDeepGroundFlag + 1) = h.Flag(kDeepGroundFlag);
+  h.Flag(kDeepGroundFlag + 2) = h.Flag(kDeepGroundFlag);
   h.Flag(45) = h.Flag(28);
-  h.Flag(46) = h.Flag(27);
-  h.Flag(47) = "9";
-  h.Flag(48) = "9";
+  h.Flag(kTenMinuteWindFlag) = h.Flag(kWindFlag);
+  h.Flag(kExtremeWindFlag) = "9";
+  h.Flag(kSeaLevelPressureFlag) = "9";
   h.Flag(49) = layout75 ? Field(line, 65) : "9";
-  h.Flag(50) = "9";
+  h.Flag(kGrassFlag) = "9";
 }
 
 void Parse66Or69(std::string_view line, AFileHeader& h) {

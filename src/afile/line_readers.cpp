@@ -15,20 +15,6 @@ namespace {
 // A line that ends the whole table at once.
 bool IsEndLine(std::string_view line) { return line == "=" || line == "0="; }
 
-// Cut at every separator; two separators in a row give an empty piece, so
-// every value keeps its position.
-std::vector<std::string> Split(std::string_view text, char separator) {
-  std::vector<std::string> pieces;
-  size_t start = 0;
-  for (size_t at = text.find(separator); at != std::string_view::npos;
-       at = text.find(separator, start)) {
-    pieces.emplace_back(text.substr(start, at - start));
-    start = at + 1;
-  }
-  pieces.emplace_back(text.substr(start));
-  return pieces;
-}
-
 // A line with more values than the table has slots is a fault of the file,
 // reported before anything of it is stored.
 void RequireSlot(const LineSource& lines, const ElementTable& table, int lastSlot, size_t values) {
@@ -73,7 +59,7 @@ void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separ
     if (IsEndLine(line)) return;
     line = RemoveAll(line, '=');
     if (separator == ',' && !line.empty() && line.back() == ',') line.pop_back();
-    Place(lines, table, day, offset, Split(line, separator));
+    Place(lines, table, day, offset, SplitAt(line, separator));
   }
 }
 
@@ -82,7 +68,7 @@ void ReadHalfDayLines(LineSource& lines, ElementTable& table) {
     for (int offset : {0, 12}) {
       std::string line(TrimRight(NextBodyLine(lines)));
       if (IsEndLine(line)) return;
-      Place(lines, table, day, offset, Split(WithoutTerminators(line), ' '));
+      Place(lines, table, day, offset, SplitAt(WithoutTerminators(line), ' '));
     }
 }
 
@@ -96,7 +82,7 @@ void ReadQuarterDayLines(LineSource& lines, ElementTable& table, char separator,
       if (IsEndLine(line)) return;
       line = WithoutTerminators(line);
       if (!line.empty() && line.back() == ',') line.pop_back();
-      std::vector<std::string> pieces = Split(line, separator);
+      std::vector<std::string> pieces = SplitAt(line, separator);
       int slot = offset;
       RequireSlot(lines, table, offset + static_cast<int>(pieces.size()) - 1, pieces.size());
       for (size_t i = 0; i + 1 < pieces.size(); ++i) table.At(day, ++slot) = pieces[i];
@@ -115,7 +101,7 @@ void ReadDatedLines(LineSource& lines, ElementTable& table) {
       day = DayOf(lines, line, table.Days());
       values = CharSub(line, 3);
     }
-    std::vector<std::string> pieces = Split(values, ' ');
+    std::vector<std::string> pieces = SplitAt(values, ' ');
     RequireSlot(lines, table, counter + static_cast<int>(pieces.size()), pieces.size());
     for (const std::string& piece : pieces) table.At(day, ++counter) = WithoutTerminators(piece);
     char last = pieces.back().empty() ? '\0' : pieces.back().back();
@@ -130,7 +116,7 @@ void ReadSunshineLines(LineSource& lines, ElementTable& table, int offset) {
   for (int day = 1; day <= table.Days(); ++day) {
     std::string line(TrimRight(NextBodyLine(lines)));
     if (IsEndLine(line)) return;
-    std::vector<std::string> pieces = Split(RemoveAll(line, '='), ' ');
+    std::vector<std::string> pieces = SplitAt(RemoveAll(line, '='), ' ');
     if (offset + static_cast<int>(pieces.size()) == 25) {
       // The day's total, written after 24 hourly values.
       std::string total = std::move(pieces.back());

@@ -35,7 +35,7 @@ const std::vector<std::pair<std::string_view, TableMember>>& TableMembers() {
 
 void ResetMonthData(MonthData& data) {
   data.Header = AFileHeader{};
-  data.SectionModes.Resize(1, 20);
+  data.SectionModes.Resize(1, kSectionCount);
   for (const auto& [name, member] : TableMembers()) (data.*member).Erase();
   data.TableR4.Erase();
   data.CoverLines.Resize(1, 12);
@@ -52,6 +52,12 @@ ElementTable* TableByName(MonthData& data, std::string_view name) {
 
 const ElementTable* TableByName(const MonthData& data, std::string_view name) {
   return TableByName(const_cast<MonthData&>(data), name);
+}
+
+std::string_view TableNameOf(ElementTable MonthData::*member) {
+  for (const auto& [n, m] : TableMembers())
+    if (m == member) return n;
+  return {};
 }
 
 const std::vector<std::string_view>& TableNames() {

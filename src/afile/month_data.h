@@ -10,6 +10,31 @@
 
 namespace quillon {
 
+// The sections of an A file by their number in SectionModes, in file order.
+enum SectionNumber : int {
+  kPressureSection = 1,       // P
+  kTemperatureSection,        // T
+  kMarkedTemperatureSection,  // I
+  kVapourPressureSection,     // E
+  kHumiditySection,           // U
+  kCloudAmountSection,        // N
+  kCloudHeightSection,        // H
+  kCloudFormSection,          // C
+  kVisibilitySection,         // V
+  kRainSection,               // R
+  kWeatherSection,            // W
+  kEvaporationSection,        // L
+  kSnowSection,               // Z
+  kWireIcingSection,          // G
+  kWindSection,               // F
+  kGroundSection,             // D
+  kDeepGroundSection,         // K
+  kFrozenGroundSection,       // A
+  kSunshineSection,           // S
+  kGrassSection,              // B
+};
+inline constexpr int kSectionCount = kGrassSection;
+
 // Members in the order the reader, the decoders, the statistics and the
 // reset take them. Slot ranges are those the reader gives each table.
 struct MonthData {
@@ -66,6 +91,9 @@ void ResetMonthData(MonthData& data);
 // ..., "TableR3"); nullptr for another name.
 ElementTable* TableByName(MonthData& data, std::string_view name);
 const ElementTable* TableByName(const MonthData& data, std::string_view name);
+
+// The name of a table of the store ("TableP"); empty for nullptr.
+std::string_view TableNameOf(ElementTable MonthData::*member);
 
 // Names of the 36 tables in store order.
 const std::vector<std::string_view>& TableNames();

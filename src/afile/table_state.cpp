@@ -5,14 +5,6 @@
 #include "util/fields.h"
 
 namespace quillon {
-namespace {
-
-bool IsBlankOrEmpty(std::string_view cell) {
-  return cell.find_first_not_of(' ') == std::string_view::npos;
-}
-
-}  // namespace
-
 bool IsRealData(std::string_view cell) {
   return !IsBlankOrEmpty(cell) && !IsAllOf(cell, '/') && cell != "A---" && cell != "----";
 }

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "app/tick_column.h"
-#include "books/element_names.h"
+#include "books/element_catalogue.h"
+#include "grid/alignment.h"
 
 namespace quillon {
 
@@ -23,13 +24,13 @@ void SetupElementGrid(Grid& g) {
   g.MergeRange(0, 0, 1, 0);
   g.MergeRange(0, 1, 1, 1);
   g.MergeRange(0, 2, 0, 3);
-  g.SetColumnAlignment(1, 10);
-  for (size_t i = 0; i < kElementNames.size(); ++i)
-    g.SetCellText(static_cast<int>(i) + 2, 1, kElementNames[i]);
+  g.SetColumnAlignment(1, kCentred);
+  for (size_t i = 0; i < Elements().size(); ++i)
+    g.SetCellText(static_cast<int>(i) + 2, 1, Elements()[i].name);
   g.SetColumnLocked(1, true);
   for (int c : {kTimedRecordColumn, kStatisticsColumn}) {
-    g.SetColumnAlignment(c, 10);
-    g.SetColumnCellType(c, 2);
+    g.SetColumnAlignment(c, kCentred);
+    g.SetColumnCellType(c, Grid::kCheckBox);
   }
   g.SetAutoRedraw(true);
   g.Refresh();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/tick_column.h"
+#include "grid/alignment.h"
 #include "util/number_text.h"
 #include "util/utf8_text.h"
 
@@ -80,10 +81,10 @@ void SetupFileListGrid(Grid& g) {
     g.SetColumnWidth(c, widths[c]);
     g.SetCellText(0, c, headings[c]);
   }
-  g.SetRangeAlignment(0, 0, 0, g.Cols() - 1, 10);
-  g.SetColumnCellType(kFileTickColumn, 2);
-  g.SetColumnAlignment(1, 6);
-  for (int c = 2; c <= 4; ++c) g.SetColumnAlignment(c, 10);
+  g.SetRangeAlignment(0, 0, 0, g.Cols() - 1, kCentred);
+  g.SetColumnCellType(kFileTickColumn, Grid::kCheckBox);
+  g.SetColumnAlignment(1, kLeftCentred);
+  for (int c = 2; c <= 4; ++c) g.SetColumnAlignment(c, kCentred);
   for (int c = 1; c <= 3; ++c) g.SetColumnLocked(c, true);
   for (int r = 1; r < g.Rows(); ++r) g.SetCellFlag(r, kFileTickColumn, true);
   g.SetAutoRedraw(true);

@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "books/element_catalogue.h"
 #include "books/phenomenon_text.h"
+#include "grid/alignment.h"
 #include "util/fields.h"
 #include "util/number_text.h"
 #include "util/utf8_text.h"
@@ -11,27 +13,6 @@ namespace quillon {
 namespace {
 
 constexpr int kHours = 24;
-constexpr std::string_view kWeather = "天气现象";
-
-// Columns copied from one table of the store.
-const ElementTable* DirectSource(const MonthData& d, std::string_view header) {
-  static const std::pair<std::string_view, ElementTable MonthData::*> kSources[] = {
-      {"本站气压", &MonthData::TableP},   {"海平面气压", &MonthData::TableP2},
-      {"气温", &MonthData::TableT},       {"水汽压", &MonthData::TableE},
-      {"相对湿度", &MonthData::TableU},   {"露点温度", &MonthData::TableI2},
-      {"总云量", &MonthData::TableN},     {"低云量", &MonthData::TableN2},
-      {"云状", &MonthData::TableC},       {"能见度", &MonthData::TableV},
-      {"天气现象", &MonthData::TableW},   {"小时降水量", &MonthData::TableR2},
-      {"地面温度", &MonthData::TableD},   {"5cm地温", &MonthData::TableD2},
-      {"10cm地温", &MonthData::TableD3},  {"15cm地温", &MonthData::TableD4},
-      {"20cm地温", &MonthData::TableD5},  {"40cm地温", &MonthData::TableD6},
-      {"80cm地温", &MonthData::TableK},   {"160cm地温", &MonthData::TableK2},
-      {"320cm地温", &MonthData::TableK3}, {"日照时数", &MonthData::TableS},
-  };
-  for (const auto& [name, member] : kSources)
-    if (name == header) return &(d.*member);
-  return nullptr;
-}
 
 void ClearScratch(ElementTable& scratch) {
   for (int d = 1; d <= scratch.Days(); ++d)
@@ -40,11 +21,11 @@ void ClearScratch(ElementTable& scratch) {
 
 // Timed precipitation: the 20-08 h amount in the 08 h row, the 08-20 h
 // amount in the 20 h row.
-const ElementTable& TimedRain(const MonthData& d, ElementTable& scratch) {
+const ElementTable& TimedRain(const ElementTable& rain, ElementTable& scratch) {
   ClearScratch(scratch);
-  for (int day = 1; day <= std::min(d.TableR.Days(), scratch.Days()); ++day) {
-    scratch.At(day, 12) = d.TableR.At(day, 1);
-    scratch.At(day, 24) = d.TableR.At(day, 2);
+  for (int day = 1; day <= std::min(rain.Days(), scratch.Days()); ++day) {
+    scratch.At(day, 12) = rain.At(day, 1);
+    scratch.At(day, 24) = rain.At(day, 2);
   }
   return scratch;
 }
@@ -67,13 +48,26 @@ const ElementTable& WindPart(const ElementTable& wind, int field, ElementTable& 
   return scratch;
 }
 
-const ElementTable* SourceFor(MonthData& d, std::string_view header, ElementTable& scratch) {
-  if (header == "定时降水量") return &TimedRain(d, scratch);
-  if (header == "2分钟平均风向") return &WindPart(d.TableF, 1, scratch);
-  if (header == "2分钟平均风速") return &WindPart(d.TableF, 2, scratch);
-  if (header == "10分钟平均风向") return &WindPart(d.TableF2, 1, scratch);
-  if (header == "10分钟平均风速") return &WindPart(d.TableF2, 2, scratch);
-  return DirectSource(d, header);
+// The table a timed-record column is written from; nullptr for none.
+const ElementTable* SourceFor(MonthData& d, const Element& e, ElementTable& scratch) {
+  if (e.table == nullptr) return nullptr;
+  const ElementTable& table = d.*e.table;
+  switch (e.timed) {
+    case TimedColumn::None:
+      return nullptr;
+    case TimedColumn::Copy:
+      return &table;
+    case TimedColumn::Phenomena:
+      FormatPhenomena(d.*e.table);
+      return &table;
+    case TimedColumn::TimedRain:
+      return &TimedRain(table, scratch);
+    case TimedColumn::WindDirection:
+      return &WindPart(table, 1, scratch);
+    case TimedColumn::WindSpeed:
+      return &WindPart(table, 2, scratch);
+  }
+  return nullptr;
 }
 
 int WidthFor(std::string_view header) {
@@ -114,13 +108,14 @@ void SetupHourlyGrid(Grid& book, const Grid& elementList) {
     book.SetCellText(1, col, names[i]);
     book.SetColumnWidth(col, WidthFor(names[i]));
   }
-  for (int j = 1; j < book.Cols(); ++j) book.SetColumnAlignment(j, 10);
+  for (int j = 1; j < book.Cols(); ++j) book.SetColumnAlignment(j, kCentred);
   book.SetAutoRedraw(true);
   book.Refresh();
 }
 
 void WriteElementColumn(Grid& book, const ElementTable& table, int days, int firstRow, int column) {
-  bool weather = book.CellText(1, column) == kWeather;
+  const Element* element = ElementNamed(book.CellText(1, column));
+  bool weather = element != nullptr && element->timed == TimedColumn::Phenomena;
   int last = table.LastSlot();
   for (int d = 1; d <= days; ++d) {
     for (int s = 1; s <= kHours; ++s) {
@@ -149,9 +144,9 @@ void WriteHourlyBlock(Grid& book, MonthData& data, ElementTable& scratch) {
     book.SetCellText(firstRow + o, 1,
                      HourLabel(year, month, o / kHours + 1, HourOfOffset(o % kHours)));
   for (int j = 2; j < book.Cols(); ++j) {
-    std::string header(book.CellText(1, j));
-    if (header == kWeather) FormatPhenomena(data.TableW);
-    if (const ElementTable* source = SourceFor(data, header, scratch))
+    const Element* element = ElementNamed(book.CellText(1, j));
+    if (element == nullptr) continue;
+    if (const ElementTable* source = SourceFor(data, *element, scratch))
       WriteElementColumn(book, *source, days, firstRow, j);
   }
   book.SetAutoRedraw(true);

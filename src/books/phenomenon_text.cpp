@@ -58,11 +58,12 @@ void SpreadTimedItem(std::string_view item, ElementTable& w, int day) {
 
 void FormatDay(ElementTable& w, int day) {
   const std::string text = w.At(day, 0);
-  int n = CountOf(text, ",") + 1;
+  std::vector<std::string> fields = SplitAt(Trim(text), ',');
+  int n = static_cast<int>(fields.size());
   std::vector<std::string> items(static_cast<size_t>(n) + 1);
   int group = 0;  // items before the one closing the untimed group
   for (int k = 1; k <= n; ++k) {
-    std::string item = RemoveAll(FieldOf(text, ",", k), '(');
+    std::string item = RemoveAll(fields[static_cast<size_t>(k - 1)], '(');
     if (item.find(')') != std::string::npos) {
       item = RemoveAll(item, ')');
       group = k - 1;

@@ -52,6 +52,18 @@ std::string RemoveAll(std::string_view text, char c) {
   return result;
 }
 
+std::vector<std::string> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  for (size_t at = text.find(separator); at != std::string_view::npos;
+       at = text.find(separator, start)) {
+    pieces.emplace_back(text.substr(start, at - start));
+    start = at + 1;
+  }
+  pieces.emplace_back(text.substr(start));
+  return pieces;
+}
+
 bool IsAllOf(std::string_view text, char c) {
   return !text.empty() && text.find_first_not_of(c) == std::string_view::npos;
 }

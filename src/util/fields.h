@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -24,5 +25,14 @@ std::string RemoveAll(std::string_view text, char c);
 
 // True when the text is not empty and made only of the character c.
 bool IsAllOf(std::string_view text, char c);
+
+// Text made only of blanks (the empty text included).
+inline bool IsBlankOrEmpty(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Cut at every separator; two separators in a row give an empty piece, so
+// every value keeps its position. The empty text gives one empty piece.
+std::vector<std::string> SplitAt(std::string_view text, char separator);
 
 }  // namespace quillon

@@ -4,15 +4,10 @@
 #include <stdexcept>
 
 #include "util/gbk_text.h"
+#include "util/utf8_text.h"
 
 namespace quillon {
 namespace {
-
-bool IsAscii(std::string_view bytes) {
-  for (char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
-}
 
 // One conversion with a replacement for every byte that does not convert.
 std::string Convert(const char* to, const char* from, std::string_view in,

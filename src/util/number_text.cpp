@@ -123,7 +123,7 @@ std::string FormatFixed(double value, int minIntDigits, int decimals) {
       digits.insert(0, static_cast<size_t>(minIntDigits) - digits.size(), '0');
     return (value < 0 ? "-" : "") + digits;
   }
-  // Fifteen significant digits, as a spreadsheet or a VB-style Format sees the
+  // Fifteen significant digits, as a spreadsheet's number format sees the
   // value, then rounding half away from zero on those decimal digits: 0.15
   // with one decimal must give 0.2, though the double is just below it.
   char buffer[64];

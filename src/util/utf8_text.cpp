@@ -8,15 +8,48 @@ bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 // Byte offset of character position pos, or text.size() when past the end.
 size_t ByteOffset(std::string_view text, size_t pos) {
   size_t i = 0;
-  while (pos > 0 && i < text.size()) {
-    ++i;
-    while (i < text.size() && IsContinuation(static_cast<unsigned char>(text[i]))) ++i;
-    --pos;
-  }
+  for (; pos > 0 && i < text.size(); --pos) i = NextCharEnd(text, i);
   return i;
 }
 
 }  // namespace
+
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+size_t NextCharEnd(std::string_view text, size_t i) {
+  ++i;
+  while (i < text.size() && IsContinuation(static_cast<unsigned char>(text[i]))) ++i;
+  return i;
+}
+
+char32_t DecodeChar(std::string_view text, size_t& i) {
+  auto lead = static_cast<unsigned char>(text[i++]);
+  if (lead < 0x80) return lead;
+  int extra;
+  char32_t cp;
+  char32_t least;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1, cp = lead & 0x1F, least = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2, cp = lead & 0x0F, least = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3, cp = lead & 0x07, least = 0x10000;
+  } else {
+    return kReplacementChar;
+  }
+  for (int k = 0; k < extra; ++k) {
+    if (i >= text.size() || !IsContinuation(static_cast<unsigned char>(text[i])))
+      return kReplacementChar;
+    cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
+  }
+  bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+  if (cp < least || cp > 0x10FFFF || surrogate) return kReplacementChar;
+  return cp;
+}
 
 size_t CharLength(std::string_view text) {
   size_t n = 0;

@@ -7,6 +7,18 @@
 
 namespace quillon {
 
+// True when every byte is ASCII: then characters are bytes.
+bool IsAscii(std::string_view text);
+
+// Byte offset just past the character that starts at byte i.
+size_t NextCharEnd(std::string_view text, size_t i);
+
+// The code point of the character at byte i, advancing i past it; a
+// malformed sequence gives U+FFFD and advances past what was read of it.
+char32_t DecodeChar(std::string_view text, size_t& i);
+
+inline constexpr char32_t kReplacementChar = 0xFFFD;
+
 // Number of characters (code points) in the UTF-8 text.
 size_t CharLength(std::string_view text);
 

@@ -1,4 +1,5 @@
 #include "afile/afile_reader.h"
+#include "afile/trailer.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +154,10 @@ TEST(AFileReader, BlankQualityControlIndicatorCountsAsOff) {
   }
   MonthData data = ReadBuilt(AFileBuilder(Layout75(' ')).Trailer(trailer));
   EXPECT_TRUE(data.Header.ReadOk) << data.Header.ReadError;
+  // The trailer reads alike either way; what differs is whether the month
+  // counts as quality controlled.
+  EXPECT_FALSE(QualityControlled(data.Header));
+  EXPECT_TRUE(QualityControlled(ReadBuilt(AFileBuilder(Layout75('1')).Trailer(trailer)).Header));
 }
 
 struct ErrorCase {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 
+#include "grid/xls_inspect.h"
 #include "support/temp_folder.h"
 
 namespace quillon {
@@ -124,6 +125,13 @@ TEST(CliConvert, OnlyTheNamedFilesAndElements) {
                        " --hourly h --hourly-elements 气温,相对湿度 --files A54511-200803.TXT");
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("converted 1 file(s)"), std::string::npos) << r.out;
+  // The header row holds the two elements and nothing else; one month of an
+  // hourly station is 31 x 24 rows under it.
+  test::XlsSheet sheet = test::ReadXls(test::ReadFile(folder.Path() / "h.xls")).sheets.at(0);
+  EXPECT_EQ(sheet.dimensionCols, 3u);
+  EXPECT_EQ(sheet.cells[std::pair(0, 1)], "气温");
+  EXPECT_EQ(sheet.cells[std::pair(0, 2)], "相对湿度");
+  EXPECT_EQ(sheet.dimensionRows, 1u + 31 * 24);
 }
 
 // However the two names are written, and whatever the folder holds, a run

@@ -16,18 +16,13 @@ import xlrd
 
 CLI, SAMPLES = sys.argv[1], sys.argv[2]
 
-ELEMENTS = ["本站气压", "海平面气压", "气温", "水汽压", "相对湿度", "露点温度", "总云量", "低云量",
-            "云状", "能见度", "天气现象", "定时降水量", "小时降水量", "2分钟平均风向", "2分钟平均风速",
-            "10分钟平均风向", "10分钟平均风速", "草面温度", "地面温度", "5cm地温", "10cm地温",
-            "15cm地温", "20cm地温", "40cm地温", "80cm地温", "160cm地温", "320cm地温", "日照时数"]
-DIRECT = {"本站气压": "TableP", "海平面气压": "TableP2", "气温": "TableT", "水汽压": "TableE",
-          "相对湿度": "TableU", "露点温度": "TableI2", "总云量": "TableN", "低云量": "TableN2",
-          "云状": "TableC", "能见度": "TableV", "小时降水量": "TableR2", "地面温度": "TableD",
-          "5cm地温": "TableD2", "10cm地温": "TableD3", "15cm地温": "TableD4", "20cm地温": "TableD5",
-          "40cm地温": "TableD6", "80cm地温": "TableK", "160cm地温": "TableK2", "320cm地温": "TableK3",
-          "日照时数": "TableS"}
-WIND = {"2分钟平均风向": ("TableF", 1), "2分钟平均风速": ("TableF", 2),
-        "10分钟平均风向": ("TableF2", 1), "10分钟平均风速": ("TableF2", 2)}
+# The element catalogue as the program lists it: names in list order, the
+# table each column comes from and how the column is made.
+CATALOGUE = json.loads(subprocess.run([CLI, "elements", "--json"], capture_output=True,
+                                      check=True).stdout)
+ELEMENTS = [e["name"] for e in CATALOGUE]
+assert len(ELEMENTS) == 28 and ELEMENTS[0] == "本站气压" and ELEMENTS[-1] == "日照时数"
+KIND = {e["name"]: (e["table"], e["timed"]) for e in CATALOGUE}
 NAMES = set("露 霜 结冰 烟幕 霾 浮尘 扬沙 尘卷风 轻雾 闪电 极光 大风 积雪 雷暴 飑 龙卷 沙尘暴 吹雪 雪暴 雾 "
             "雾凇 毛毛雨 雨凇 雨 雨夹雪 雪 冰针 米雪 冰粒 阵雨 阵性雨夹雪 阵雪 霰 冰雹".split())
 HOURS = [21, 22, 23, 24] + list(range(1, 21))
@@ -59,19 +54,20 @@ def field(text, n):
 
 def expected_column(path, name, days):
     """24 x days texts of one element column."""
-    if name == "草面温度":
+    table, timed = KIND[name]
+    if timed == "none":
         return [""] * (24 * days)
-    if name == "天气现象":
+    if timed == "phenomena":
         return None  # names per hour are checked separately
-    if name == "定时降水量":
-        r = dump(path, "TableR")
+    if timed == "timed-rain":
+        r = dump(path, table)
         col = []
         for d in range(1, days + 1):
             for s in range(1, 25):
                 col.append(r[d].get(1, "") if s == 12 else r[d].get(2, "") if s == 24 else "")
         return col
-    if name in WIND:
-        table, part = WIND[name]
+    if timed in ("wind-direction", "wind-speed"):
+        part = 1 if timed == "wind-direction" else 2
         t = dump(path, table)
         last = max(t[1]) if t and t[1] else 0
         col = []
@@ -84,7 +80,7 @@ def expected_column(path, name, days):
                 else:
                     col.append("")
         return col
-    t = dump(path, DIRECT[name])
+    t = dump(path, table)
     last = max(t[1]) if t and t[1] else 0
     col = []
     for d in range(1, days + 1):
@@ -139,7 +135,7 @@ def main():
                     check(not bad, "%s %s: %d cells differ, first at %s: %r != %r" % (
                         f, name, len(bad), labels[bad[0]] if bad else "", got[bad[0]] if bad else "",
                         expected[bad[0]] if bad else ""))
-            weather = ELEMENTS.index("天气现象") + 1
+            weather = [KIND[n][1] for n in ELEMENTS].index("phenomena") + 1
             shown = [c for c in sheet.col_values(weather, row, row + 24 * days) if c]
             check(shown, "%s: no weather names shown" % f)
             for cell in shown:

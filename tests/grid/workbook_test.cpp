@@ -23,13 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> FolderContent(const fs::path& folder) {
   std::vector<std::string> names;
   for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
@@ -43,7 +36,7 @@ test::XlsBook Exported(const Grid& g) {
   ExportResult result = g.ExportToExcel(path.string());
   EXPECT_TRUE(result.ok) << result.reason;
   EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
-  return test::ReadXls(ReadFile(path));
+  return test::ReadXls(test::ReadFile(path));
 }
 
 TEST(ExportToExcel, WritesEveryCellAsTextFromRowAndColumnOne) {
@@ -137,7 +130,7 @@ TEST(ExportToExcel, RefusesWhatAWorkbookCannotHoldBeforeWritingAnything) {
     ExportResult result = g.ExportToExcel((folder.Path() / "a.xls").string());
     if (*c.reason == '\0') {
       EXPECT_TRUE(result.ok) << result.reason;
-      auto book = test::ReadXls(ReadFile(folder.Path() / "a.xls"));
+      auto book = test::ReadXls(test::ReadFile(folder.Path() / "a.xls"));
       EXPECT_EQ(book.sheets[0].cells.at({0, c.cols - 2}), "last");
     } else {
       EXPECT_FALSE(result.ok);
@@ -233,7 +226,7 @@ TEST(ExportToExcel, KeepsTheOldWorkbookWhenTheNewOneCannotBeWritten) {
         << c.what;
     fs::permissions(folder, all);
     EXPECT_EQ(FolderContent(folder), std::vector<std::string>{"book.xls"}) << c.what;
-    EXPECT_EQ(ReadFile(folder / "book.xls"), "the old workbook") << c.what;
+    EXPECT_EQ(test::ReadFile(folder / "book.xls"), "the old workbook") << c.what;
   }
 }
 
@@ -245,7 +238,7 @@ TEST(ExportToExcel, ReplacesAnExistingWorkbookWhole) {
   g.SetCols(2);
   g.SetCellText(1, 1, "年月日");
   ASSERT_TRUE(g.ExportToExcel(target).ok);
-  EXPECT_EQ(test::ReadXls(ReadFile(target)).sheets[0].cells.at({0, 0}), "年月日");
+  EXPECT_EQ(test::ReadXls(test::ReadFile(target)).sheets[0].cells.at({0, 0}), "年月日");
   EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
 }
 

@@ -22,6 +22,9 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 // Output of a command run through the shell, and its exit status.
 struct CommandResult {
   int status = -1;

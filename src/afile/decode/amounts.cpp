@@ -1,5 +1,7 @@
 #include "afile/decode/amounts.h"
 
+#include "afile/month_data.h"
+
 #include <algorithm>
 
 #include "afile/decode/cell_text.h"
@@ -127,7 +129,7 @@ void DecodeRainSummary(const AFileHeader& header, TextList& summary) {
 
 // The modes change only the slots the reader fills; every slot is decoded
 // alike.
-void DecodeEvaporation(const TextList&, ElementTable& table) {
+void DecodeEvaporation(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int) { t = EvaporationText(t); });
 }
 
@@ -146,7 +148,7 @@ void DecodeFrozenGround(ElementTable& table) {
 }
 
 void DecodeSunshine(const TextList& modes, ElementTable& table) {
-  bool hourly18 = modes.Contains(19) && modes.At(19) == "2";
+  bool hourly18 = modes.Contains(kSunshineSection) && modes.At(kSunshineSection) == "2";
   for (int day = 1; day <= table.Days(); ++day) {
     if (hourly18) ShiftSunshineDay(table, day);
     for (int slot = std::max(1, table.FirstSlot()); slot <= std::min(27, table.LastSlot()); ++slot)

@@ -12,7 +12,7 @@ void DecodePrecipitation(ElementTable& table);
 // TableR4 entries 1..3: next month's first amount, spell start date, amount.
 void DecodeRainSummary(const AFileHeader& header, TextList& summary);
 // TableL, TableL2; modes are the section modes (entry 12 is L).
-void DecodeEvaporation(const TextList& modes, ElementTable& table);
+void DecodeEvaporation(ElementTable& table);
 // TableZ.
 void DecodeSnow(ElementTable& table);
 // TableA: two pairs of depths.

@@ -5,17 +5,7 @@
 
 namespace quillon {
 
-namespace {
-
 // Groups are ASCII in practice: then characters are bytes.
-bool IsAscii(std::string_view text) {
-  for (char c : text)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
-}
-
-}  // namespace
-
 std::string FirstChars(std::string_view text, size_t count) {
   if (IsAscii(text)) return std::string(text.substr(0, count));
   return CharSub(text, 0, count);

@@ -39,9 +39,4 @@ inline int SlotCount(const ElementTable& table) { return table.LastSlot() - tabl
 std::string FirstChars(std::string_view text, size_t count);
 std::string LastChars(std::string_view text, size_t count);
 
-// Text made only of blanks (the empty text included).
-inline bool IsBlankOrEmpty(std::string_view text) {
-  return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
 }  // namespace quillon

@@ -51,10 +51,10 @@ std::string HumidityText(std::string_view t, int slot) {
 
 }  // namespace
 
-void DecodePressure(const AFileHeader& header, ElementTable& table, std::string_view label) {
+void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTable which) {
   // A three-observation station has no 02 h reading in its station pressure.
   bool noFirstObservation =
-      label == "P" && IsThreeObservationStation(header) && SlotCount(table) < 24;
+      which == kStationPressure && IsThreeObservationStation(header) && SlotCount(table) < 24;
   ForEachCell(table, [&](std::string& cell, int slot) {
     std::string_view t = cell;
     if (t == "////") {

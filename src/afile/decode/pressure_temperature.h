@@ -9,9 +9,12 @@
 
 namespace quillon {
 
-// TableP (label "P") and TableP2 (label "P0"): "1" before hectopascal
-// groups below 3000, "////" to "-".
-void DecodePressure(const AFileHeader& header, ElementTable& table, std::string_view label);
+// The two pressure tables: station pressure (TableP) and sea-level pressure
+// (TableP2).
+enum PressureTable { kStationPressure, kSeaLevelPressure };
+
+// "1" before hectopascal groups below 3000, "////" to "-".
+void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTable which);
 // TableT, TableI2, TableD..TableD3, TableK..TableK3, TableB.
 void DecodeTemperature(ElementTable& table);
 // TableD4..TableD6; dMode is the D section mode.

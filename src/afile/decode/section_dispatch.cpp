@@ -10,8 +10,8 @@ namespace quillon {
 
 void DecodeSections(MonthData& d) {
   AFileHeader& h = d.Header;
-  DecodePressure(h, d.TableP, "P");
-  DecodePressure(h, d.TableP2, "P0");
+  DecodePressure(h, d.TableP, kStationPressure);
+  DecodePressure(h, d.TableP2, kSeaLevelPressure);
   DecodeTemperature(d.TableT);
   DecodeMarkedTemperature(d.TableI);
   DecodeTemperature(d.TableI2);
@@ -26,17 +26,17 @@ void DecodeSections(MonthData& d) {
   DecodePrecipitation(d.TableR2);
   DecodeRainSummary(h, d.TableR4);
   DecodeWeatherText(d.TableW);
-  DecodeEvaporation(d.SectionModes, d.TableL);
-  DecodeEvaporation(d.SectionModes, d.TableL2);
+  DecodeEvaporation(d.TableL);
+  DecodeEvaporation(d.TableL2);
   DecodeSnow(d.TableZ);
   DecodeWireIcing(d.TableG);
-  DecodeWind(h, d.TableF, "FDFF");
-  DecodeWind(h, d.TableF2, "ZJFDFF");
+  DecodeWind(h, d.TableF, kTwoMinuteWind);
+  DecodeWind(h, d.TableF2, kTenMinuteWind);
   DecodeWindExtremes(d.TableF3);
   for (ElementTable* t : {&d.TableD, &d.TableD2, &d.TableD3}) DecodeTemperature(*t);
   std::string timesPerDay = TextOf(h.TimesPerDay);
   for (ElementTable* t : {&d.TableD4, &d.TableD5, &d.TableD6})
-    DecodeLowerSoilTemperature(timesPerDay, d.SectionModes.At(16), *t);
+    DecodeLowerSoilTemperature(timesPerDay, d.SectionModes.At(kGroundSection), *t);
   for (ElementTable* t : {&d.TableK, &d.TableK2, &d.TableK3}) DecodeTemperature(*t);
   DecodeFrozenGround(d.TableA);
   DecodeSunshine(d.SectionModes, d.TableS);

@@ -7,6 +7,7 @@
 
 #include "util/number_text.h"
 #include "util/text_replace.h"
+#include "util/utf8_text.h"
 
 namespace quillon {
 namespace {
@@ -19,8 +20,7 @@ using Chars = std::vector<std::string_view>;
 Chars SplitChars(std::string_view text) {
   Chars chars;
   for (size_t i = 0; i < text.size();) {
-    size_t next = i + 1;
-    while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+    size_t next = NextCharEnd(text, i);
     chars.emplace_back(text.substr(i, next - i));
     i = next;
   }

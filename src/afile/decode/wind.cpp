@@ -103,14 +103,14 @@ void DecodeWireIcingDay(ElementTable& table, int day) {
 
 }  // namespace
 
-void DecodeWind(AFileHeader& header, ElementTable& table, std::string_view label) {
-  if (label == "ZJFDFF") {
-    header.Flag(46) = "9";
-    if (!TableIsEmpty(table)) header.Flag(46) = header.Flag(27);
+void DecodeWind(AFileHeader& header, ElementTable& table, WindTable which) {
+  if (which == kTenMinuteWind) {
+    header.Flag(kTenMinuteWindFlag) = "9";
+    if (!TableIsEmpty(table)) header.Flag(kTenMinuteWindFlag) = header.Flag(kWindFlag);
   }
   // A three-observation station has no 02 h wind: nothing, not missing.
   bool noFirstObservation =
-      label == "FDFF" && IsThreeObservationStation(header) && SlotCount(table) < 24;
+      which == kTwoMinuteWind && IsThreeObservationStation(header) && SlotCount(table) < 24;
   ForEachCell(table, [&](std::string& t, int slot) {
     t = WindText(t);
     if (noFirstObservation && slot == 1 && t == "-/-") t = "/";

@@ -40,7 +40,7 @@ void FinishGround(SectionRead& s) {
   if (s.ModeIs({"1", "7", "8", "9"}))
     for (ElementTable* t : {&d.TableD2, &d.TableD3})
       for (int day = 1; day <= t->Days(); ++day) t->At(day, 1) = t->At(day, 2);
-  int flag = 36;
+  int flag = kGroundSurfaceFlag;  // then each depth in turn
   for (const ElementTable* t :
        {&d.TableD, &d.TableD2, &d.TableD3, &d.TableD4, &d.TableD5, &d.TableD6})
     s.FlagAbsentWhenEmpty(flag++, *t);
@@ -107,7 +107,7 @@ Section FrozenGround() {
           [](SectionRead& s) { s.Size(s.data.TableA, 4); },
           {{{"0", "6", "8"}, {Day(A)}}, {{"1", "7"}, {Dated(A)}}, {{"="}, {}}},
           [](SectionRead& s) {
-            if (s.mode == "=") s.Header().Flag(35) = "9";
+            if (s.mode == "=") s.Header().Flag(kFrozenGroundFlag) = "9";
           }};
 }
 
@@ -155,7 +155,7 @@ void PresetGrass(SectionRead& s) {
 
 Section Grass() {
   return {'B', PresetGrass, {{{"A"}, {Half(B), Day(B2)}}}, [](SectionRead& s) {
-            if (s.mode == "A") s.Header().Flag(50) = "0";
+            if (s.mode == "A") s.Header().Flag(kGrassFlag) = "0";
           }};
 }
 

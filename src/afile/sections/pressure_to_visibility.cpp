@@ -22,8 +22,8 @@ void PresetPressure(SectionRead& s) {
 // Sea-level pressure counts as observed only where the mode reads it and it
 // holds data.
 void FinishPressure(SectionRead& s) {
-  if (s.ModeIs({"3", "4", "6", "8", "B", "C", "D"})) s.Header().Flag(48) = "0";
-  s.FlagAbsentWhenEmpty(48, s.data.TableP2);
+  if (s.ModeIs({"3", "4", "6", "8", "B", "C", "D"})) s.Header().Flag(kSeaLevelPressureFlag) = "0";
+  s.FlagAbsentWhenEmpty(kSeaLevelPressureFlag, s.data.TableP2);
 }
 
 Section Pressure() {
@@ -99,7 +99,7 @@ Section CloudAmount() {
 
 void FinishCloudHeight(SectionRead& s) {
   if (s.mode != "=") return;
-  s.Header().Flag(21) = "9";
+  s.Header().Flag(kCloudHeightFlag) = "9";
   // A reference station's cloud heights keep their hourly shape when absent.
   if (s.Header().StationKind == "基准站") s.Size(s.data.TableH, 24);
 }

@@ -61,9 +61,9 @@ void PresetEvaporation(SectionRead& s) {
 }
 
 void FinishEvaporation(SectionRead& s) {
-  if (s.mode == "0") s.Header().Flag(31) = "0";
-  s.FlagAbsentWhenEmpty(30, s.data.TableL);
-  s.FlagAbsentWhenEmpty(31, s.data.TableL2);
+  if (s.mode == "0") s.Header().Flag(kLargePanFlag) = "0";
+  s.FlagAbsentWhenEmpty(kSmallPanFlag, s.data.TableL);
+  s.FlagAbsentWhenEmpty(kLargePanFlag, s.data.TableL2);
 }
 
 Section Evaporation() {
@@ -80,14 +80,15 @@ Section Snow() {
           [](SectionRead& s) { s.Size(s.data.TableZ, 2); },
           {{{"0"}, {Day(Z)}}, {{"1"}, {Dated(Z)}}, {{"="}, {}}},
           [](SectionRead& s) {
-            if (s.mode == "=") s.Header().Flag(32) = s.Header().Flag(33) = "9";
+            if (s.mode == "=")
+              s.Header().Flag(kSnowDepthFlag) = s.Header().Flag(kSnowPressureFlag) = "9";
           }};
 }
 
 void FinishIcing(SectionRead& s) {
   // The two blocks are merged into the layout of mode "2".
   if (s.mode == "0") s.data.SectionModes.At(s.number) = "2";
-  if (s.mode == "=") s.Header().Flag(34) = "9";
+  if (s.mode == "=") s.Header().Flag(kWireIcingFlag) = "9";
 }
 
 Section Icing() {
@@ -106,11 +107,11 @@ void PresetWind(SectionRead& s) {
 // The extreme wind counts as observed when any day has it or its time.
 void FinishWind(SectionRead& s) {
   AFileHeader& h = s.Header();
-  h.Flag(47) = "9";
+  h.Flag(kExtremeWindFlag) = "9";
   const ElementTable& f3 = s.data.TableF3;
   for (int day = 1; day <= f3.Days(); ++day)
     if (!f3.At(day, 3).empty() || !f3.At(day, 4).empty()) {
-      h.Flag(47) = h.Flag(27);
+      h.Flag(kExtremeWindFlag) = h.Flag(kWindFlag);
       return;
     }
 }

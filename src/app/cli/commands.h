@@ -30,4 +30,8 @@ int RunConvert(const ConvertOptions& options);
 // list FOLDER: the accepted A files with station and month.
 int RunList(const std::string& folder);
 
+// elements [--json]: the 28 elements in list order; with --json each with
+// its store table, timed-record column and statistics titles.
+int RunElements(bool json);
+
 }  // namespace quillon::cli

@@ -6,7 +6,7 @@
 #include "app/conversion_run.h"
 #include "app/element_list.h"
 #include "app/file_list.h"
-#include "books/element_names.h"
+#include "books/element_catalogue.h"
 
 namespace quillon::cli {
 namespace {
@@ -60,7 +60,7 @@ bool TickElementColumn(RunWindow& w, int column, const std::string& choice) {
   if (choice.empty()) return true;
   std::vector<std::string> names;
   if (choice == "all")
-    names.assign(kElementNames.begin(), kElementNames.end());
+    for (const Element& e : Elements()) names.emplace_back(e.name);
   else
     names = SplitList(choice);
   for (const std::string& unknown : TickElements(w.elementList, column, names)) {

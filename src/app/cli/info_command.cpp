@@ -42,7 +42,7 @@ Json ToJson(const MonthData& data) {
     flags[std::to_string(slot)] = Nullable(h.Flag(slot));
   j["ElementFlags"] = flags;
   Json modes = Json::array();
-  for (int i = 1; i <= 20; ++i) modes.push_back(data.SectionModes.At(i));
+  for (int i = 1; i <= kSectionCount; ++i) modes.push_back(data.SectionModes.At(i));
   j["SectionModes"] = modes;
   return j;
 }

@@ -39,6 +39,10 @@ int main(int argc, char** argv) {
   CLI::App* list = app.add_subcommand("list", "List the accepted A files of a folder");
   list->add_option("FOLDER", listFolder, "Folder of the A files")->required();
 
+  bool elementsJson = false;
+  CLI::App* elements = app.add_subcommand("elements", "List the elements a workbook can hold");
+  elements->add_flag("--json", elementsJson, "Print a JSON array");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -52,6 +56,7 @@ int main(int argc, char** argv) {
     if (*dump) return quillon::cli::RunDump(dumpFile, dumpTables, dumpRaw);
     if (*convertCmd) return quillon::cli::RunConvert(convert);
     if (*list) return quillon::cli::RunList(listFolder);
+    if (*elements) return quillon::cli::RunElements(elementsJson);
   } catch (const std::exception& e) {
     std::cerr << "quillon-cli: " << e.what() << "\n";
   }

@@ -1,5 +1,7 @@
 #include "afile/decode/amounts.h"
 
+#include "afile/month_data.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -85,13 +87,11 @@ TEST(DecodeRainSummary, DecodesAmountsAndDatesTheSpellStart) {
 }
 
 TEST(DecodeEvaporation, DecodesEverySlotButSlotZero) {
-  TextList modes;
-  modes.Resize(1, 20);
   ElementTable table = TableOf({{"///", "", "   "}, {",,,", "---", "012"}}, 0);
-  DecodeEvaporation(modes, table);
+  DecodeEvaporation(table);
   EXPECT_EQ(RowsOf(table), (Rows{{"///", "", ""}, {",,,", "", "12"}}));
   table = TableOf({{"///", ",,,", "0105"}});
-  DecodeEvaporation(modes, table);
+  DecodeEvaporation(table);
   EXPECT_EQ(RowsOf(table), (Rows{{"-", "B", "105"}}));
 }
 
@@ -132,7 +132,7 @@ TEST(DecodeSunshine, ShiftsModeTwoDaysAndShowsTheTotal) {
   expected[26] = "0";
   TextList modes;
   modes.Resize(1, 20);
-  modes.At(19) = "2";
+  modes.At(kSunshineSection) = "2";
   ElementTable table = TableOf({raw});
   DecodeSunshine(modes, table);
   EXPECT_EQ(RowsOf(table), (Rows{expected}));
@@ -152,7 +152,7 @@ TEST(DecodeSunshine, DecodesCellsInPlaceInOtherModes) {
   TextList modes;
   modes.Resize(1, 20);
   for (const char* mode : {"A", "0", ""}) {
-    modes.At(19) = mode;
+    modes.At(kSunshineSection) = mode;
     for (const auto& c : cases) {
       ElementTable table = OneCell(c.raw, 27, c.slot);
       DecodeSunshine(modes, table);

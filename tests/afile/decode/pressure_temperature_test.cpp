@@ -21,31 +21,31 @@ struct SlotCase {
 TEST(DecodePressure, PutsTheHundredsDigitBackAndMarksMissing) {
   struct Case {
     const char* timesPerDay;
-    const char* label;
+    PressureTable label;
     SlotCase cell;
   };
   const Case cases[] = {
       // Three-observation stations have no first observation in TableP only.
-      {"3", "P", {6, 1, "////", ""}},
-      {"3", "P", {6, 2, "////", "-"}},
-      {"3", "P", {4, 1, "////", ""}},
-      {"3", "P0", {4, 1, "////", "-"}},
-      {"3", "P", {26, 1, "////", "-"}},
-      {"4", "P", {6, 1, "////", "-"}},
-      {"24", "P", {28, 1, "0005", "10005"}},
-      {"24", "P", {28, 1, "0123", "10123"}},
-      {"24", "P", {28, 1, "2999", "12999"}},
-      {"24", "P", {28, 1, "3000", "3000"}},
-      {"24", "P", {28, 1, "9987", "9987"}},
-      {"24", "P", {28, 1, "    ", ""}},
-      {"24", "P", {28, 1, "", ""}},
+      {"3", kStationPressure, {6, 1, "////", ""}},
+      {"3", kStationPressure, {6, 2, "////", "-"}},
+      {"3", kStationPressure, {4, 1, "////", ""}},
+      {"3", kSeaLevelPressure, {4, 1, "////", "-"}},
+      {"3", kStationPressure, {26, 1, "////", "-"}},
+      {"4", kStationPressure, {6, 1, "////", "-"}},
+      {"24", kStationPressure, {28, 1, "0005", "10005"}},
+      {"24", kStationPressure, {28, 1, "0123", "10123"}},
+      {"24", kStationPressure, {28, 1, "2999", "12999"}},
+      {"24", kStationPressure, {28, 1, "3000", "3000"}},
+      {"24", kStationPressure, {28, 1, "9987", "9987"}},
+      {"24", kStationPressure, {28, 1, "    ", ""}},
+      {"24", kStationPressure, {28, 1, "", ""}},
       // Slots 26 and 28 of 28-slot tables are times of the extremes.
-      {"24", "P", {28, 25, "0123", "10123"}},
-      {"24", "P", {28, 26, "0512", "0512"}},
-      {"24", "P", {28, 28, "1432", "1432"}},
-      {"24", "P", {28, 26, "////", "-"}},
-      {"24", "P", {26, 26, "0512", "10512"}},
-      {"24", "P0", {24, 24, "0023", "10023"}},
+      {"24", kStationPressure, {28, 25, "0123", "10123"}},
+      {"24", kStationPressure, {28, 26, "0512", "0512"}},
+      {"24", kStationPressure, {28, 28, "1432", "1432"}},
+      {"24", kStationPressure, {28, 26, "////", "-"}},
+      {"24", kStationPressure, {26, 26, "0512", "10512"}},
+      {"24", kSeaLevelPressure, {24, 24, "0023", "10023"}},
   };
   for (const auto& c : cases) {
     AFileHeader header;

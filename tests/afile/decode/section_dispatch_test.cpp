@@ -136,8 +136,8 @@ TEST(DecodeSections, GivesTheStationParametersToTheDecodersThatNeedThem) {
   data.TableF.Resize(28, 1, 4);
   data.TableD4.Resize(28, 1, 4);
   data.TableD6.Resize(28, 1, 4);
-  data.SectionModes.At(16) = "0";
-  data.SectionModes.At(19) = "2";
+  data.SectionModes.At(kGroundSection) = "0";
+  data.SectionModes.At(kSunshineSection) = "2";
   data.TableP.At(1, 1) = data.TableP2.At(1, 1) = "////";
   data.TableF.At(1, 1) = data.TableF2.At(1, 1) = "//////";
   data.TableD.At(1, 1) = data.TableD4.At(1, 1) = data.TableD6.At(1, 1) = "0012";
@@ -204,8 +204,8 @@ TEST(DecodeSections, AcceptsAnyCellText) {
   for (int round = 0; round < 40; ++round) {
     bool badBytes = round % 2 == 1;
     MonthData data = HourlyStore(31, round % 3 == 0 ? "3" : "24");
-    data.SectionModes.At(16) = modes[rng() % std::size(modes)];
-    data.SectionModes.At(19) = modes[rng() % std::size(modes)];
+    data.SectionModes.At(kGroundSection) = modes[rng() % std::size(modes)];
+    data.SectionModes.At(kSunshineSection) = modes[rng() % std::size(modes)];
     FillRandomly(data, rng, badBytes);
     ASSERT_NO_THROW(DecodeSections(data)) << "round " << round;
     if (badBytes) continue;
@@ -224,7 +224,7 @@ TEST(DecodeSections, DecodersAcceptTablesOfAnyShape) {
   TextList modes;
   modes.Resize(1, 20);
   const std::function<void(ElementTable&)> decoders[] = {
-      [&](ElementTable& t) { DecodePressure(header, t, "P"); },
+      [&](ElementTable& t) { DecodePressure(header, t, kStationPressure); },
       DecodeTemperature,
       [&](ElementTable& t) { DecodeLowerSoilTemperature("3", "0", t); },
       DecodeMarkedTemperature,
@@ -235,12 +235,12 @@ TEST(DecodeSections, DecodersAcceptTablesOfAnyShape) {
       DecodeCloudHeight,
       DecodeCloudForm,
       DecodePrecipitation,
-      [&](ElementTable& t) { DecodeEvaporation(modes, t); },
+      [&](ElementTable& t) { DecodeEvaporation(t); },
       DecodeSnow,
       DecodeFrozenGround,
       [&](ElementTable& t) { DecodeSunshine(modes, t); },
-      [&](ElementTable& t) { DecodeWind(header, t, "FDFF"); },
-      [&](ElementTable& t) { DecodeWind(header, t, "ZJFDFF"); },
+      [&](ElementTable& t) { DecodeWind(header, t, kTwoMinuteWind); },
+      [&](ElementTable& t) { DecodeWind(header, t, kTenMinuteWind); },
       DecodeWindExtremes,
       DecodeWireIcing,
       DecodeWeatherText,

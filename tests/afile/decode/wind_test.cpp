@@ -21,7 +21,7 @@ TEST(DecodeWind, JoinsDirectionAndSpeed) {
   };
   AFileHeader header;
   header.TimesPerDay = "24";
-  for (const char* label : {"FDFF", "ZJFDFF"})
+  for (WindTable label : {kTwoMinuteWind, kTenMinuteWind})
     for (const auto& [raw, expected] : cases) {
       ElementTable table = OneCell(raw, 24, 3);
       DecodeWind(header, table, label);
@@ -32,16 +32,16 @@ TEST(DecodeWind, JoinsDirectionAndSpeed) {
 TEST(DecodeWind, ShowsTheUnobservedFirstSlotOfThreeObservationStationsAsNothing) {
   struct Case {
     const char* timesPerDay;
-    const char* label;
+    WindTable label;
     int slots, slot;
     const char* raw;
     const char* expected;
   };
   const Case cases[] = {
-      {"3", "FDFF", 4, 1, "//////", "/"},     {"3", "FDFF", 4, 2, "//////", "-/-"},
-      {"3", "ZJFDFF", 4, 1, "//////", "-/-"}, {"3", "FDFF", 24, 1, "//////", "-/-"},
-      {"4", "FDFF", 4, 1, "//////", "-/-"},   {"3", "FDFF", 4, 1, "045023", "45/23"},
-      {"3", "FDFF", 4, 1, "045///", "45/-"},
+      {"3", kTwoMinuteWind, 4, 1, "//////", "/"},    {"3", kTwoMinuteWind, 4, 2, "//////", "-/-"},
+      {"3", kTenMinuteWind, 4, 1, "//////", "-/-"},  {"3", kTwoMinuteWind, 24, 1, "//////", "-/-"},
+      {"4", kTwoMinuteWind, 4, 1, "//////", "-/-"},  {"3", kTwoMinuteWind, 4, 1, "045023", "45/23"},
+      {"3", kTwoMinuteWind, 4, 1, "045///", "45/-"},
   };
   for (const auto& c : cases) {
     AFileHeader header;
@@ -55,25 +55,25 @@ TEST(DecodeWind, ShowsTheUnobservedFirstSlotOfThreeObservationStationsAsNothing)
 
 TEST(DecodeWind, SetsTheTenMinuteWindFlagFromWhatTheTableHolds) {
   struct Case {
-    const char* label;
+    WindTable label;
     Rows raw;
     const char* expected46;
   };
   const Case cases[] = {
-      {"ZJFDFF", {{"", ""}, {"", ""}}, "9"},
-      {"ZJFDFF", {{"//////", "    "}, {"A---", "----"}}, "9"},
-      {"ZJFDFF", {{"//////", ""}, {"", "045023"}}, "1"},
-      {"FDFF", {{"045023"}}, "x"},
-      {"FDFF", {{""}}, "x"},
+      {kTenMinuteWind, {{"", ""}, {"", ""}}, "9"},
+      {kTenMinuteWind, {{"//////", "    "}, {"A---", "----"}}, "9"},
+      {kTenMinuteWind, {{"//////", ""}, {"", "045023"}}, "1"},
+      {kTwoMinuteWind, {{"045023"}}, "x"},
+      {kTwoMinuteWind, {{""}}, "x"},
   };
   for (const auto& c : cases) {
     AFileHeader header;
-    header.Flag(27) = "1";
-    header.Flag(46) = "x";
+    header.Flag(kWindFlag) = "1";
+    header.Flag(kTenMinuteWindFlag) = "x";
     ElementTable table = TableOf(c.raw);
     DecodeWind(header, table, c.label);
-    EXPECT_EQ(header.FlagText(46), c.expected46) << c.label;
-    EXPECT_EQ(header.FlagText(27), "1");
+    EXPECT_EQ(header.FlagText(kTenMinuteWindFlag), c.expected46) << c.label;
+    EXPECT_EQ(header.FlagText(kWindFlag), "1");
   }
 }
 
