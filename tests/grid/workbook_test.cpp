@@ -291,14 +291,15 @@ TEST(ExportToExcel, ReplacingKeepsWhatTheUserGaveTheWorkbook) {
        [](const fs::path& b) {
          EXPECT_TRUE(fs::is_symlink(b));
          EXPECT_TRUE(
-             ReadFile(b.parent_path() / "kept" / "real.xls").starts_with("\xD0\xCF\x11\xE0"));
+             test::ReadFile(b.parent_path() / "kept" / "real.xls").starts_with("\xD0\xCF\x11\xE0"));
        }},
       {"read-only, even to root", "book.xls",
        [](const fs::path& b) {
          std::ofstream(b) << "old";
          fs::permissions(b, fs::perms::owner_read | fs::perms::group_read);
        },
-       "no permission to replace: ", [](const fs::path& b) { EXPECT_TRUE(ReadFile(b) == "old"); }},
+       "no permission to replace: ",
+       [](const fs::path& b) { EXPECT_TRUE(test::ReadFile(b) == "old"); }},
       {"long name", std::string(251, 'a') + ".xls", [](const fs::path&) {}, "",
        [](const fs::path& b) { EXPECT_TRUE(fs::exists(b)); }},
       {"left by a killed save", "book.xls",
