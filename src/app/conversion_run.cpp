@@ -68,9 +68,13 @@ RunOutcome ConversionRun::Run() {
   if (hourlyWanted) SetupHourlyGrid(w_.books[0], w_.elementList);
   if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
   int rows = w_.fileList.Rows();
-  for (int row = 1; row < rows; ++row)
-    if (!w_.fileList.CellText(row, kFileTickColumn).empty())
-      ConvertFile(row, hourlyWanted, statsWanted, scratch);
+  int count = 0, number = 0;
+  for (int row = 1; row < rows; ++row) count += !w_.fileList.CellText(row, kFileTickColumn).empty();
+  for (int row = 1; row < rows; ++row) {
+    if (w_.fileList.CellText(row, kFileTickColumn).empty()) continue;
+    ui_.FileStarting(++number, count);
+    ConvertFile(row, hourlyWanted, statsWanted, scratch);
+  }
   if (hourlyWanted) SaveBook(0);
   if (statsWanted) SaveBook(1);
   ReportEnd();
