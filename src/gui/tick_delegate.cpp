@@ -22,12 +22,12 @@ void TickDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   initStyleOption(&box, index);
   const QWidget* widget = option.widget;
   QStyle* style = widget ? widget->style() : QApplication::style();
+  QRect natural = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &box, widget);
   box.text.clear();
   box.features &= ~QStyleOptionViewItem::HasCheckIndicator;
   style->drawControl(QStyle::CE_ItemViewItem, &box, painter, widget);
 
   QStyleOptionViewItem indicator(option);
-  QRect natural = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &box, widget);
   indicator.rect = QRect(QPoint(), natural.size());
   indicator.rect.moveCenter(option.rect.center());
   bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
