@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "app/file_list.h"
 #include "books/element_names.h"
 #include "gui/grid_view.h"
 #include "gui/main_window.h"
@@ -246,6 +248,8 @@ class MainWindowTest : public QObject {
     beat.start(1);
     QTRY_VERIFY_WITH_TIMEOUT(!window->IsRunning(), 120000);
     QVERIFY(beats > 0);
+    QCOMPARE(Find<QProgressBar>("prgFiles")->maximum(), 4);
+    QVERIFY(!Find("prgFiles")->isVisible());
     QVERIFY(boxes.empty());
     QCOMPARE(Status(), "完成全部文件的转换!");
     QCOMPARE(Ticked("grdFileList", 4), 0);
@@ -263,6 +267,34 @@ class MainWindowTest : public QObject {
     QStringList lines = QString::fromUtf8(xlrd.readAllStandardOutput()).split('\n');
     QCOMPARE(lines[0], "2905 本站气压");  // 121 days of 24 hours under the heading row
     QVERIFY(lines[1].endsWith("本站气压"));
+  }
+
+  // The run's reports reach the window through its event loop: a consumed
+  // tick as soon as the run repaints its list, and each file's number.
+  void runBridge() {
+    quillon::Grid files;
+    quillon::SetupFileListGrid(files);
+    files.SetCellText(2, quillon::kFileTickColumn, "1");
+    files.SetCellText(3, quillon::kFileTickColumn, "1");
+    std::vector<std::pair<int, bool>> ticks;
+    std::vector<QString> shown;
+    RunDisplay display{[&](const QString& s) { shown.push_back(s); },
+                       {},
+                       {},
+                       [&](int row, bool on) {
+                         ticks.push_back({row, on});
+                       },
+                       [&](int k, int n) { shown.push_back(QString("%1/%2").arg(k).arg(n)); }};
+    ThreadedReporter reporter(this, display, files);
+    reporter.FileStarting(1, 2);
+    reporter.SetStatus("a");
+    files.SetCellText(3, quillon::kFileTickColumn, "");
+    reporter.RepaintFileList();
+    reporter.RepaintFileList();               // nothing new
+    QVERIFY(ticks.empty() && shown.empty());  // nothing before the window's loop runs
+    QCoreApplication::processEvents();
+    QCOMPARE(ticks, (std::vector<std::pair<int, bool>>{{3, false}}));
+    QCOMPARE(shown, (std::vector<QString>{"1/2", "a"}));
   }
 
   void aboutButton_data() {
