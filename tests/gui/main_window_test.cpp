@@ -314,6 +314,8 @@ class MainWindowTest : public QObject {
     QFETCH(bool, shown);
     QWidget* about = Find("cmdAbout");
     about->setVisible(!shown);
+    // Sent to the bare window's surface: over the element frame, which covers
+    // most of the rectangle, the frame keeps the pointer's moves to itself.
     QMouseEvent move(QEvent::MouseMove, pos, Find("surface")->mapToGlobal(pos), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(Find("surface"), &move);
