@@ -85,8 +85,10 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
               : watched == items_[kMailItem] ? kMailItem
                                              : -1;
   if (index < 0) return QWidget::eventFilter(watched, event);
-  if (event->type() == QEvent::MouseMove)
+  if (event->type() == QEvent::MouseMove) {
     SetColour(items_[index], QPalette::WindowText, kLinkHover);
+    return true;  // kept from the window, which would give the links their colours back
+  }
   if (event->type() == QEvent::MouseButtonRelease) {
     open_(index == kWebItem ? WebLink() : MailLink());
     return true;

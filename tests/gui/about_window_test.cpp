@@ -1,5 +1,6 @@
 // The about window as the main window's hidden button opens it.
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -49,6 +50,29 @@ class AboutWindowTest : public QObject {
     for (const char* link : {"lblItem3", "lblItem4", "lblItem1"})
       QTest::mouseClick(about->findChild<QLabel*>(link), Qt::LeftButton);
     QCOMPARE(opened, (std::vector<QUrl>{AboutWindow::WebLink(), AboutWindow::MailLink()}));
+  }
+
+  // A link turns blue under the pointer and gets its colour back only over
+  // the bare window, not over another control.
+  void linkColours() {
+    ClickAbout();
+    AboutWindow* about = window->About();
+    auto colour = [&](const char* name) {
+      return about->findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+    };
+    auto move = [](QWidget* over) {
+      QMouseEvent e(QEvent::MouseMove, QPointF(1, 1), over->mapToGlobal(QPointF(1, 1)),
+                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(over, &e);
+    };
+    move(about->findChild<QLabel*>("lblItem3"));
+    QCOMPARE(colour("lblItem3"), QColor(0, 0, 255));
+    move(about->findChild<QLabel*>("lblItem4"));
+    QCOMPARE(colour("lblItem4"), QColor(0, 0, 255));
+    QCOMPARE(colour("lblItem3"), QColor(0, 0, 255));
+    move(about);
+    QCOMPARE(colour("lblItem3"), QColor(255, 255, 0));
+    QCOMPARE(colour("lblItem4"), QColor(255, 128, 255));
   }
 
   void oneInstance() {
