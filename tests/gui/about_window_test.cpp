@@ -42,9 +42,8 @@ class AboutWindowTest : public QObject {
     QVERIFY(about && about->isVisible());
     QCOMPARE(about->windowTitle(), "关于...");
     QCOMPARE(about->findChild<QLabel*>("lblItem0")->text(), QString("Quillon V") + kVersion);
-    QVERIFY(QString(kVersion).count('.') == 2);
-    QCOMPARE(AboutWindow::MailLink().scheme(), "mailto");
-    QVERIFY(AboutWindow::MailLink().query().startsWith("subject="));
+    QCOMPARE(AboutWindow::MailLink().toString(),
+             QString("mailto:%1?subject=%2").arg(kMail, kMailSubject));
     std::vector<QUrl> opened;
     about->SetLinkOpener([&](const QUrl& url) { opened.push_back(url); });
     for (const char* link : {"lblItem3", "lblItem4", "lblItem1"})
