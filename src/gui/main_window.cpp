@@ -164,6 +164,8 @@ void MainWindow::BuildControls() {
   bar->setObjectName("StaBar");
   bar->setSizeGripEnabled(false);
   statusPanel_ = Named(new QLabel("状态信息"), "StaBarPanel1");
+  // A long path is cut off at the clock rather than pushing it away.
+  statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   progress_ = Named(new QProgressBar, "prgFiles");
   progress_->setFormat("文件 %v / %m");
   progress_->hide();
@@ -212,7 +214,10 @@ void MainWindow::ConnectControls() {
   connect(cmdAbout_, &QPushButton::clicked, this, &MainWindow::OpenAbout);
 }
 
-void MainWindow::SetStatus(const QString& text) { statusPanel_->setText(text); }
+void MainWindow::SetStatus(const QString& text) {
+  statusPanel_->setText(text);
+  statusPanel_->setToolTip(text);
+}
 
 void MainWindow::SetMessageHook(std::function<void(const MessageRequest&)> hook) {
   messageHook_ = std::move(hook);
