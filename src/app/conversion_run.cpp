@@ -85,9 +85,12 @@ RunOutcome ConversionRun::Run() {
   if (hourlyWanted) SetupHourlyGrid(w_.books[0], w_.elementList);
   if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
   int rows = w_.fileList.Rows(), ticked = 0;
+  for (int row = 1; row < rows; ++row)
+    ticked += !w_.fileList.CellText(row, kFileTickColumn).empty();
+  int number = 0;
   for (int row = 1; row < rows; ++row) {
     if (w_.fileList.CellText(row, kFileTickColumn).empty()) continue;
-    ++ticked;
+    ui_.FileStarting(++number, ticked);
     ConvertFile(row, hourlyWanted, statsWanted, scratch);
   }
   // Header-only workbooks saved over good ones would lose their rows for

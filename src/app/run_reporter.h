@@ -21,6 +21,8 @@ class RunReporter {
   virtual void SetBusy(bool busy) = 0;
   // The file list changed (a tick was consumed) and may be repainted.
   virtual void RepaintFileList() = 0;
+  // The conversion of the number-th of count ticked files begins.
+  virtual void FileStarting(int /*number*/, int /*count*/) {}
 };
 
 }  // namespace quillon
