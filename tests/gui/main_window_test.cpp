@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "app/file_list.h"
-#include "books/element_names.h"
+#include "books/element_catalogue.h"
 #include "gui/grid_view.h"
 #include "gui/main_window.h"
 
@@ -100,7 +100,8 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(Find<GridView>("grdSelectElement")->model()->rowCount(), 28);
     for (int r = 0; r < 28; ++r)
-      QCOMPARE(Cell("grdSelectElement", r, 1), QString::fromUtf8(quillon::kElementNames[r]));
+      QCOMPARE(Cell("grdSelectElement", r, 1),
+               QString::fromUtf8(quillon::Elements()[static_cast<size_t>(r)].name));
     QCOMPARE(Ticked("grdSelectElement", 2) + Ticked("grdSelectElement", 3), 0);
   }
 
