@@ -3,7 +3,7 @@
 # skipping the ones already present so a prepared machine is not touched.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-  nlohmann-json3-dev clang-format python3 python3-xlrd)
+  nlohmann-json3-dev clang clang-format python3 python3-xlrd dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
