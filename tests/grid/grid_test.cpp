@@ -28,7 +28,8 @@ TEST(Grid, EveryAccessOutsideTheGridThrows) {
   g.SetRows(3);
   g.SetCols(4);
   const std::pair<int, int> outside[] = {{-1, 0}, {0, -1}, {3, 0}, {0, 4}, {3, 4}};
-  for (const auto& [r, c] : outside) {
+  for (const auto& cell : outside) {
+    int r = cell.first, c = cell.second;  // lambdas below capture them
     const std::function<void()> calls[] = {
         [&] { g.CellText(r, c); },         [&] { g.SetCellText(r, c, "x"); },
         [&] { g.WrapText(r, c); },         [&] { g.SetCellFlag(r, c, true); },

@@ -99,7 +99,8 @@ std::string WeatherText(std::string text) {
 }  // namespace
 
 void DecodeWeatherText(ElementTable& table) {
-  if (table.FirstSlot() > 0) return;  // the day's line is kept in slot 0
+  // The day's line is kept in slot 0; a table without it has nothing to read.
+  if (table.FirstSlot() > 0 || table.LastSlot() < 0) return;
   for (int day = 1; day <= table.Days(); ++day) {
     std::string& t = table.At(day, 0);
     t = WeatherText(t);

@@ -68,7 +68,8 @@ std::string Directory(std::u16string_view streamName, uint64_t size) {
   std::string out;
   PutDirectoryEntry(out, u"Root Entry", 5, 1, kEndOfChain, 0);
   PutDirectoryEntry(out, streamName, 2, kNoEntry, 0, size);
-  while (out.size() < CompoundFileWriter::kSectorBytes)
+  // The rest of the directory sector holds unused entries.
+  for (uint32_t n = 2; n < CompoundFileWriter::kSectorBytes / kDirectoryEntryBytes; ++n)
     PutDirectoryEntry(out, u"", 0, kNoEntry, 0, 0);
   return out;
 }
