@@ -175,7 +175,8 @@ Values WindExtremes(const Month& m, int d) {
   double speed = m.w.WindSpeed(d, best, true);
   int direction = m.w.WindDirection(d, best, true);
   std::string time = TimeGroup(HourOfSlot(best) - 1, (d * 13 + best) % 59 + 1);
-  return {WindGroup(direction, speed + 0.4), time, WindGroup(direction, speed * 1.7 + 1.2), time};
+  return {SpeedFirstWindGroup(direction, speed + 0.4), time,
+          SpeedFirstWindGroup(direction, speed * 1.7 + 1.2), time};
 }
 
 // Rain in the spells of the two halves of the observation day (20-08 h,

@@ -208,6 +208,11 @@ std::string WindGroup(int degrees, double speed) {
   return tenths < 3 ? "000000" : Digits(degrees, 3) + Digits(tenths, 3);
 }
 
+std::string SpeedFirstWindGroup(int degrees, double speed) {
+  long tenths = std::lround(speed * 10);
+  return tenths < 3 ? "000000" : Digits(tenths, 3) + Digits(degrees, 3);
+}
+
 std::string TimeGroup(int hour, int minute) { return Digits(hour, 2) + Digits(minute, 2); }
 
 std::string Missing(int width) { return std::string(width, '/'); }
