@@ -81,9 +81,9 @@ std::string TemperatureGroup(double celsius);      // "0123", "-012"
 std::string HumidityGroup(double percent);         // "85", "%%" for 100
 std::string TenthsGroup(double value, int width);  // tenths, zero-padded
 std::string WindGroup(int degrees, double speed);  // "045023"
-// The day's maximum or extreme wind is written speed first: "156090".
-std::string SpeedFirstWindGroup(int degrees, double speed);
 std::string TimeGroup(int hour, int minute);       // "1432"
 std::string Missing(int width);                    // "////"
+// The day's maximum or extreme wind is written speed first: "156090".
+std::string SpeedFirstWindGroup(int degrees, double speed);
 
 }  // namespace quillon::test
