@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 namespace quillon {
@@ -69,6 +70,16 @@ double LeadingNumber(std::string_view text) {
   std::string digits = (parts.negative ? "-" : "") + (parts.whole.empty() ? "0" : parts.whole);
   if (!parts.fraction.empty()) digits += "." + parts.fraction;
   return std::strtod(digits.c_str(), nullptr);
+}
+
+double RequiredNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i < text.size() && text[i] == '.') ++i;
+  if (i == text.size() || !IsDigit(text[i]))
+    throw std::invalid_argument("not a number: \"" + std::string(text.substr(0, 40)) + "\"");
+  return LeadingNumber(text);
 }
 
 bool IsNumeric(std::string_view text) {
