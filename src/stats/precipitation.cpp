@@ -35,9 +35,10 @@ std::string DailyAmount0808(std::string_view a, std::string_view b) {
 void PeriodTotals(const ElementTable& table, int column, ElementTable& periodStats, int target,
                   int days) {
   for (int row = 1; row <= 3; ++row) {
-    int first = 10 * row - 9, last = row == 3 ? days : 10 * row;
-    periodStats.At(row, target) = PeriodText(
-        TallyColumn(table, column, first, last, false, AmountValue), last - first + 1, 2, true);
+    int first = 10 * row - 9, last = row == 3 ? days : std::min(10 * row, days);
+    periodStats.At(row, target) =
+        PeriodText(TallyColumn(table, column, first, last, false, AmountValue),
+                   std::max(0, last - first + 1), 2, true);
   }
   periodStats.At(4, target) =
       PeriodText(TallyColumn(table, column, 1, days, false, AmountValue), days, 6, true);
@@ -46,10 +47,10 @@ void PeriodTotals(const ElementTable& table, int column, ElementTable& periodSta
 // Pentads 1-5, ..., 26-end of the day totals; at most one missing day.
 void PentadTotals(const ElementTable& tableR, int days, TextList& monthExtremes) {
   for (int p = 1; p <= 6; ++p) {
-    int first = 5 * p - 4, last = p == 6 ? days : 5 * p;
+    int first = 5 * p - 4, last = p == 6 ? days : std::min(5 * p, days);
     CellTally tally;
     for (int day = first; day <= last; ++day) tally.Add(Trim(tableR.At(day, 3)), AmountValue);
-    monthExtremes.At(20 + p) = PeriodText(tally, last - first + 1, 1, true);
+    monthExtremes.At(20 + p) = PeriodText(tally, std::max(0, last - first + 1), 1, true);
   }
 }
 

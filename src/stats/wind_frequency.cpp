@@ -56,7 +56,8 @@ int DirectionIndex(std::string_view code) {
 
 // A cell "315/35" (degrees) or "NE/35" (a code). Degrees turn into the
 // compass code at the cell's own speed, so a speed below 0.3 m/s is calm.
-// A text that is none of the 17 codes, or a code without a speed, is missing.
+// A text that is none of the 17 codes (degrees beyond 360 among them), or a
+// code without a speed, is missing.
 void AddObservation(std::string_view cell, SlotTally& tally) {
   size_t slash = cell.find('/');
   std::string_view direction = Trim(cell.substr(0, slash));
@@ -64,7 +65,7 @@ void AddObservation(std::string_view cell, SlotTally& tally) {
       slash == std::string_view::npos ? std::string_view{} : Trim(cell.substr(slash + 1));
   std::string code =
       IsNumeric(direction) ? WindDirectionCode(direction, speed) : std::string(direction);
-  if (code.empty()) {
+  if (code.empty() && (direction.empty() || speed.empty())) {
     ++tally.empty;
     return;
   }
