@@ -128,19 +128,20 @@ TEST(HourlyPrecipitationTotals, MonthTotalAllowsSixMissingDays) {
 }
 
 TEST(RecordedWindSpeedMeans, KeepsBothMeansThroughAMissingHour) {
-  ElementTable f2 = Filled(2, 24, "90/20", {{1, 3, "-/-"}, {2, 12, "-/-"}, {2, 1, "90/44"}});
+  ElementTable f2 = Filled(2, 24, "90/20",
+                          {{1, 3, "-/-"}, {2, 12, "-/-"}, {2, 1, "90/44"}, {2, 3, "90/80"}});
   StatisticsResults r;
   RecordedWindSpeedMeans(2, f2, r.DailyStats, r.WindSpeedStats);
   EXPECT_EQ(r.DailyStats.At(1, 18), "20");
   EXPECT_EQ(r.DailyStats.At(1, 19), "20");
   // a missing main time: the four-time mean takes the 24-hour mean
-  EXPECT_EQ(r.DailyStats.At(2, 19), "21");
-  EXPECT_EQ(r.DailyStats.At(2, 18), "21");
+  EXPECT_EQ(r.DailyStats.At(2, 19), "24");
+  EXPECT_EQ(r.DailyStats.At(2, 18), "24");
   EXPECT_EQ(r.WindSpeedStats.At(1), "32");
   EXPECT_EQ(r.WindSpeedStats.At(12), "20");
   // missing hours: the month is the mean of the hour means
   EXPECT_EQ(r.WindSpeedStats.At(25), "20");
-  EXPECT_EQ(r.WindSpeedStats.At(26), "21");
+  EXPECT_EQ(r.WindSpeedStats.At(26), "23");
 }
 
 TEST(ClassCounts, BadInputThrowsInsteadOfCounting) {
