@@ -87,10 +87,11 @@ void ObservedWindMaximum(int days, const ElementTable& tableF, TextList& monthEx
       std::string_view speed = After(cell, '/');
       // a direction without its speed says nothing of the strongest wind
       if (speed.empty() || speed == "-") continue;
+      double value = RequiredNumber(speed);
+      if (value < strongest.speed) continue;  // most observations: no direction needed
       std::string_view direction = Before(cell, '/');
       std::string code =
           IsNumeric(direction) ? WindDirectionCode(direction, speed) : std::string(direction);
-      double value = RequiredNumber(speed);
       if (strongest.Take(value, code, day)) {
         lastCountedDay = day;
       } else if (value == strongest.speed && day != lastCountedDay) {

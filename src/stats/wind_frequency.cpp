@@ -54,6 +54,30 @@ int DirectionIndex(std::string_view code) {
   return 0;
 }
 
+// Compass index of each whole degree 0..360 at a speed above calm, taken once
+// from the shared degree-to-direction conversion (0 for none).
+const std::array<int, 361>& IndexOfDegrees() {
+  static const std::array<int, 361> table = [] {
+    std::array<int, 361> t{};
+    for (int degrees = 0; degrees <= 360; ++degrees)
+      t[static_cast<size_t>(degrees)] =
+          DirectionIndex(WindDirectionCode(std::to_string(degrees), "30"));
+    return t;
+  }();
+  return table;
+}
+
+// Whole degrees "0" to "360", the direction of nearly every cell; -1 otherwise.
+int WholeDegrees(std::string_view direction) {
+  if (direction.empty() || direction.size() > 3) return -1;
+  int degrees = 0;
+  for (char c : direction) {
+    if (c < '0' || c > '9') return -1;
+    degrees = degrees * 10 + (c - '0');
+  }
+  return degrees <= 360 ? degrees : -1;
+}
+
 // A cell "315/35" (degrees) or "NE/35" (a code). Degrees turn into the
 // compass code at the cell's own speed, so a speed below 0.3 m/s is calm.
 // A text that is none of the 17 codes (degrees beyond 360 among them), or a
@@ -63,6 +87,16 @@ void AddObservation(std::string_view cell, SlotTally& tally) {
   std::string_view direction = Trim(cell.substr(0, slash));
   std::string_view speed =
       slash == std::string_view::npos ? std::string_view{} : Trim(cell.substr(slash + 1));
+  int degrees = WholeDegrees(direction);
+  if (degrees >= 0 && !speed.empty() && speed != "-") {
+    double value = RequiredNumber(speed);
+    int index = value < 3 ? kCalm : IndexOfDegrees()[static_cast<size_t>(degrees)];
+    if (index == 0)
+      ++tally.missing;
+    else
+      tally.sums[index - 1].Add(value);
+    return;
+  }
   std::string code =
       IsNumeric(direction) ? WindDirectionCode(direction, speed) : std::string(direction);
   if (code.empty() && (direction.empty() || speed.empty())) {

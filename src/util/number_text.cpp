@@ -179,6 +179,9 @@ std::string FormatFixed(double value, int minIntDigits, int decimals) {
 
 std::string FormatGeneral(double value) {
   if (!std::isfinite(value)) return "-";
+  // Counts and sums of whole values, the usual case, need no printf.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value))
+    return std::to_string(static_cast<long long>(value));
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.15g", value);
   std::string text = buffer;

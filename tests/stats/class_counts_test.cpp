@@ -128,8 +128,8 @@ TEST(HourlyPrecipitationTotals, MonthTotalAllowsSixMissingDays) {
 }
 
 TEST(RecordedWindSpeedMeans, KeepsBothMeansThroughAMissingHour) {
-  ElementTable f2 = Filled(2, 24, "90/20",
-                          {{1, 3, "-/-"}, {2, 12, "-/-"}, {2, 1, "90/44"}, {2, 3, "90/80"}});
+  ElementTable f2 =
+      Filled(2, 24, "90/20", {{1, 3, "-/-"}, {2, 12, "-/-"}, {2, 1, "90/44"}, {2, 3, "90/80"}});
   StatisticsResults r;
   RecordedWindSpeedMeans(2, f2, r.DailyStats, r.WindSpeedStats);
   EXPECT_EQ(r.DailyStats.At(1, 18), "20");
