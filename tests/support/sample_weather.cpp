@@ -138,6 +138,11 @@ double SampleWeather::Rainfall(int day) const {
   return total;
 }
 
+double SampleWeather::RainfallBefore() const {
+  const DayState& s = state_[0];
+  return s.rainHours > 0 ? std::round(c_.rainPerHour * s.rainHours * 10) / 10 : 0;
+}
+
 int SampleWeather::Cloud(int day, int slot) const {
   if (Raining(day, slot)) return 10;
   int cloud = state_[CalendarDay(day, slot)].cloud +

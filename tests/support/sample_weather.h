@@ -59,6 +59,8 @@ class SampleWeather {
   // Rain spell of a day: start and end hour (clock hours), none when dry.
   bool RainSpell(int day, int& start, int& end) const;
   double Rainfall(int day) const;  // day total, 20-20 h
+  // Rain of the last day of the month before, when it had a spell.
+  double RainfallBefore() const;
 
  private:
   struct DayState {
