@@ -105,8 +105,37 @@ struct SpellStart {
   int day = 0;
 };
 
+// "16-03/2008" or "16/3/2008": day, month and year in that order; nullopt
+// for a text that is not three numbers.
+std::optional<std::array<long, 3>> DateParts(const std::string& date) {
+  std::array<long, 3> parts{};
+  size_t found = 0, i = 0;
+  while (i < date.size() && found < 3) {
+    if (date[i] < '0' || date[i] > '9') {
+      ++i;
+      continue;
+    }
+    size_t end = date.find_first_not_of("0123456789", i);
+    std::string digits = date.substr(i, end == std::string::npos ? std::string::npos : end - i);
+    if (digits.size() > 6) return std::nullopt;
+    parts[found++] = std::stol(digits);
+    i = end == std::string::npos ? date.size() : end;
+  }
+  if (found != 3) return std::nullopt;
+  return parts;
+}
+
+long CarriedSerial(const std::string& date) {
+  std::optional<std::array<long, 3>> parts = DateParts(date);
+  if (!parts) throw std::invalid_argument("spell start is not a date: \"" + date + "\"");
+  return DaySerial((*parts)[2], (*parts)[1], (*parts)[0]);
+}
+
 SpellStart CarriedStart(const std::string& date) {
   if (date.empty() || date == "-/-/-") return {};
+  // day or month 0: the summary line says no spell ("00-00")
+  std::optional<std::array<long, 3>> parts = DateParts(date);
+  if (parts && ((*parts)[0] == 0 || (*parts)[1] == 0)) return {};
   std::string text = date;
   ReplaceAll(text, "/0", "/");
   return {true, text, 0};
@@ -138,25 +167,6 @@ void WalkSpells(const ElementTable& tableR, const TextList& tableR4, int days, S
     if (day == days && kind == DayKind::Dry) Close(dry, dryStart, day);
     previous = kind;
   }
-}
-
-// "16-03/2008" or "16/3/2008": day, month and year in that order.
-long CarriedSerial(const std::string& date) {
-  std::array<long, 3> parts{};
-  size_t found = 0, i = 0;
-  while (i < date.size() && found < 3) {
-    if (date[i] < '0' || date[i] > '9') {
-      ++i;
-      continue;
-    }
-    size_t end = date.find_first_not_of("0123456789", i);
-    std::string digits = date.substr(i, end == std::string::npos ? std::string::npos : end - i);
-    if (digits.size() > 6) break;
-    parts[found++] = std::stol(digits);
-    i = end == std::string::npos ? date.size() : end;
-  }
-  if (found != 3) throw std::invalid_argument("spell start is not a date: \"" + date + "\"");
-  return DaySerial(parts[2], parts[1], parts[0]);
 }
 
 long HeaderNumber(const std::optional<std::string>& slot) {
