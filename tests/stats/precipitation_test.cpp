@@ -38,29 +38,22 @@ std::string Days(const std::string& pattern) {  // "w" wet (10), "." dry, "-" lo
   return line;
 }
 
-TEST(PrecipitationStatistics, JoinsTheDayFrom08To08) {
-  struct Case {
-    std::string afternoon, nextNight, expected;
-  };
-  const Case cases[] = {{"12", "5", "17"}, {"12", "-", "12"}, {"-", "5", "5"}, {"-", "-", "-"},
-                        {"-", "", "-"},    {"", "", ""},      {"", "7", "7"}};
-  for (const Case& c : cases) {
-    Month m(Days("...."), {"9", "", ""});
-    m.tableR.At(2, 2) = c.afternoon;
-    m.tableR.At(3, 1) = c.nextNight;
-    m.tableR.At(4, 2) = c.afternoon;  // the last day takes the next month's first night
-    m.tableR4.At(1) = c.nextNight;
+TEST(PrecipitationStatistics, JoinsTheDayFrom08To08AndCountsThresholdDays) {
+  // (08-20 h of the day, 20-08 h of the next) -> 08-08 h; the last day takes
+  // the next month's first night from the rain summary
+  const std::string cases[][3] = {{"12", "5", "17"}, {"12", "-", "12"}, {"-", "5", "5"},
+                                  {"-", "-", "-"},   {"-", "", "-"},    {"", "", ""}};
+  for (const auto& [afternoon, night, expected] : cases) {
+    Month m(Days("...."), {night, "", ""});
+    m.tableR.At(2, 2) = m.tableR.At(4, 2) = afternoon;
+    m.tableR.At(3, 1) = night;
     m.Run();
-    EXPECT_EQ(m.r.DailyStats.At(2, 14), c.expected) << c.afternoon << "+" << c.nextNight;
-    EXPECT_EQ(m.r.DailyStats.At(4, 14), c.expected) << "last day";
+    EXPECT_EQ(m.r.DailyStats.At(2, 14) + "|" + m.r.DailyStats.At(4, 14), expected + "|" + expected)
+        << afternoon << "+" << night;
   }
-}
-
-TEST(PrecipitationStatistics, CountsDaysAtEachThreshold) {
   Month m("250 1 0 9 1500 _ - 00");
   m.Run();
-  EXPECT_EQ(Entries(m.r.MonthExtremes, 27, 34), "4|2|2|2|2|1|1|1");
-  EXPECT_EQ(Entries(m.r.MonthExtremes, 35, 36), "1500|5");
+  EXPECT_EQ(Entries(m.r.MonthExtremes, 27, 36), "4|2|2|2|2|1|1|1|1500|5");
 }
 
 TEST(PrecipitationStatistics, PentadsAndDekadsAllowFewMissingDays) {

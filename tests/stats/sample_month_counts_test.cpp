@@ -57,34 +57,5 @@ TEST(SampleMonthCounts, MatchTheFiguresWorkedOutByHand) {
   EXPECT_EQ(test::Row(r.VisibilityCounts, 1), "|||2|29");
 }
 
-// Every bundled month goes through without a fault.
-TEST(SampleMonthCounts, RunOnEverySample) {
-  for (const char* name :
-       {"A52866-200802.TXT", "A54511-200803.TXT", "A57036-200807.TXT", "A58362-200709.TXT"}) {
-    MonthData d;
-    ResetMonthData(d);
-    d.Header.FilePath = std::string(QUILLON_SAMPLES_DIR) + "/" + name;
-    ReadAFile("", d);
-    ASSERT_TRUE(d.Header.ReadOk) << name;
-    int days = *d.Header.DaysInMonth;
-    StatisticsResults r;
-    EXPECT_NO_THROW({
-      PrecipitationStatistics(d.Header, d.TableR, d.TableR4, r.DailyStats, r.PeriodStats,
-                              r.MonthExtremes);
-      HourlyPrecipitationTotals(days, d.TableR2, r.DailyStats, r.HourlyPrecipTotal);
-      RecordedWindSpeedMeans(days, d.TableF2, r.DailyStats, r.WindSpeedStats);
-      MonthWindExtreme(days, d.TableF3, r.MonthExtremes, 1);
-      ObservedWindMaximum(days, d.TableF, r.MonthExtremes);
-      WindDirectionFrequencies(days, d.TableF, r.WindFrequency, r.MonthExtremes);
-      SunshinePercentages(days, d.TableS, d.Header, r.PeriodStats, r.SunshineStats);
-      PhenomenonDayCounts(days, d.TableW, r.DailyStats, r.PhenomenonDays);
-      WireIcingMaximum(days, d.TableG, r.MonthExtremes, 4);
-      WireIcingMaximum(days, d.TableG, r.MonthExtremes, 7);
-      CloudClassDays(days, d.TableN, r.DailyStats, r.CloudDayCounts, 1);
-      VisibilityClassCounts(days, d.TableV, r.VisibilityCounts);
-    }) << name;
-  }
-}
-
 }  // namespace
 }  // namespace quillon

@@ -39,6 +39,16 @@ inline ElementTable Column(int slots, int slot, const std::string& values) {
   return table;
 }
 
+// One day's slots from 1 as a line of values, "_" for an empty cell; the
+// rest of the slots empty.
+inline ElementTable Day(int slots, const std::string& values) {
+  ElementTable table = Filled(1, slots, "");
+  std::istringstream in(values);
+  int slot = 0;
+  for (std::string v; in >> v;) table.At(1, ++slot) = v == "_" ? "" : v;
+  return table;
+}
+
 // Entries first..last of a list joined by "|".
 inline std::string Entries(const TextList& list, int first, int last) {
   std::string text;
