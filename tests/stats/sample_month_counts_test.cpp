@@ -31,6 +31,7 @@ TEST(SampleMonthCounts, MatchTheFiguresWorkedOutByHand) {
   PrecipitationStatistics(d.Header, d.TableR, d.TableR4, r.DailyStats, r.PeriodStats,
                           r.MonthExtremes);
   HourlyPrecipitationTotals(31, d.TableR2, r.DailyStats, r.HourlyPrecipTotal);
+  RecordedWindSpeedMeans(31, d.TableF2, r.DailyStats, r.WindSpeedStats);
   MonthWindExtreme(31, d.TableF3, r.MonthExtremes, 1);
   MonthWindExtreme(31, d.TableF3, r.MonthExtremes, 3);
   WindDirectionFrequencies(31, d.TableF, r.WindFrequency, r.MonthExtremes);
@@ -44,6 +45,7 @@ TEST(SampleMonthCounts, MatchTheFiguresWorkedOutByHand) {
   EXPECT_EQ(r.PeriodStats.At(4, 164), "28");
   EXPECT_EQ(r.DailyStats.At(16, 14), "28");
   EXPECT_EQ(r.HourlyPrecipTotal, "28");
+  EXPECT_EQ(r.WindSpeedStats.At(1) + "|" + Entries(r.WindSpeedStats, 25, 26), "20|27|29");
   EXPECT_EQ(Entries(r.MonthExtremes, 35, 41), "28|16|1|28|16|15|2次");
   EXPECT_EQ(Entries(r.MonthExtremes, 65, 74), "89|W|24|12|35|156|W|24|12|35");
   EXPECT_EQ(Entries(r.MonthExtremes, 61, 64), "NW|19|NW|19");
