@@ -85,6 +85,7 @@ TEST(PrecipitationStatistics, FindsTheLongestSpells) {
       // the spell of the previous month ended with it
       {Days("..ww.."), {"", "28-02/2008", "50"}, "2|20|3-4", "2|2次"},
       {Days("ww...."), {"", "-/-/-", "-"}, "2|20|1-2", "4|3-6"},
+      {Days("ww..."), {"", "28-02/2008", "-"}, "4|-|28-02/2008-2", "3|3-5"},  // rain so far lost
       {Days("...w.."), {"", "00-00/2008", ""}, "1|10|4", "3|1-3"},
       // a lost day belongs to no spell
       {Days("ww-www.."), {"", "", ""}, "3|30|4-6", "2|7-8"},
