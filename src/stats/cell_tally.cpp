@@ -12,8 +12,10 @@ void CellTally::Add(std::string_view cell, double (*value)(std::string_view)) {
   else if (cell == "-")
     ++missing;
   else
-    sum = std::nearbyint(sum + value(cell));
+    AddValue(value(cell));
 }
+
+void CellTally::AddValue(double value) { sum = std::nearbyint(sum + value); }
 
 std::string_view SpeedOf(std::string_view windCell) {
   size_t slash = windCell.find('/');
@@ -41,6 +43,10 @@ std::string DailySpeedMean(const ElementTable& table, int day, int n) {
   bool mainTimes = n == 4 && table.LastSlot() > 23;
   CellTally tally;
   for (int i = 1; i <= n; ++i) tally.Add(SpeedOf(table.At(day, mainTimes ? 6 * i : i)));
+  return DailyMeanText(tally, n);
+}
+
+std::string DailyMeanText(const CellTally& tally, int n) {
   if (tally.empty + tally.missing == n) return tally.missing > 0 ? "-" : "";
   if (tally.missing > (n == 24 ? 5 : 0)) return "-";
   return Format00(RoundHalfAway(tally.sum / (n - tally.missing - tally.empty)));

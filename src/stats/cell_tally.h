@@ -17,6 +17,7 @@ struct CellTally {
 
   // value reads a cell that is neither "" nor "-"; a text that is no number throws.
   void Add(std::string_view cell, double (*value)(std::string_view) = RequiredNumber);
+  void AddValue(double value);
 };
 
 // The speed of a wind cell "NE/35": the text behind the first "/", the whole
@@ -31,6 +32,10 @@ std::string PeriodText(const CellTally& tally, int n, int allowedMissing, bool t
 // Days first..last of one column; wind cells count by their speed.
 CellTally TallyColumn(const ElementTable& table, int column, int first, int last, bool wind = false,
                       double (*value)(std::string_view) = RequiredNumber);
+
+// A day's mean of n slots (4 or 24) formatted "00": "" or "-" when none held
+// a value; "-" when more than 5 of 24 hours, or any of 4 times, are missing.
+std::string DailyMeanText(const CellTally& tally, int n);
 
 // The mean of n slots of one day (4 or 24) formatted "00", for the wind speeds
 // of the ten-minute wind: the four main times of an hourly table are slots 6,

@@ -4,6 +4,7 @@
 #include <limits>
 #include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "stats/cell_tally.h"
 #include "util/number_text.h"
@@ -116,26 +117,82 @@ void HourlyPrecipitationTotals(int days, const ElementTable& tableR2, ElementTab
   hourlyPrecipTotal = MonthText(days, dailyStats, 15, /*total=*/true, /*wind=*/false);
 }
 
+namespace {
+
+// The speeds of a month of the ten-minute wind, each cell read once: the
+// daily, hourly and monthly means all count the same cells.
+class SpeedGrid {
+ public:
+  SpeedGrid(int days, const ElementTable& table) : days_(days) {
+    cells_.resize(static_cast<size_t>(days) * 24);
+    for (int day = 1; day <= days; ++day)
+      for (int slot = 1; slot <= 24; ++slot) {
+        std::string_view speed = SpeedOf(table.At(day, slot));
+        Speed& cell = At(day, slot);
+        cell.kind = speed.empty() ? Kind::Empty : speed == "-" ? Kind::Missing : Kind::Value;
+        if (cell.kind == Kind::Value) cell.value = RequiredNumber(speed);
+      }
+  }
+
+  CellTally Day(int day, int n) const {
+    CellTally tally;
+    for (int i = 1; i <= n; ++i) Add(tally, At(day, n == 4 ? 6 * i : i));
+    return tally;
+  }
+  CellTally Hour(int slot) const {
+    CellTally tally;
+    for (int day = 1; day <= days_; ++day) Add(tally, At(day, slot));
+    return tally;
+  }
+
+ private:
+  enum class Kind { Empty, Missing, Value };
+  struct Speed {
+    Kind kind = Kind::Empty;
+    double value = 0;
+  };
+  static void Add(CellTally& tally, const Speed& s) {
+    if (s.kind == Kind::Empty)
+      ++tally.empty;
+    else if (s.kind == Kind::Missing)
+      ++tally.missing;
+    else
+      tally.AddValue(s.value);
+  }
+  Speed& At(int day, int slot) { return cells_[static_cast<size_t>(day - 1) * 24 + slot - 1]; }
+  const Speed& At(int day, int slot) const {
+    return cells_[static_cast<size_t>(day - 1) * 24 + slot - 1];
+  }
+
+  int days_;
+  std::vector<Speed> cells_;
+};
+
+bool HasValue(const std::string& text) { return text != "-" && !text.empty(); }
+
+}  // namespace
+
 // Cells of the ten-minute wind hold direction and speed; only the speed is
 // averaged. A day lacking a main time takes its 24-hour mean and the reverse.
 void RecordedWindSpeedMeans(int days, const ElementTable& tableF2, ElementTable& dailyStats,
                             TextList& windSpeedStats) {
-  auto numeric = [](const std::string& text) { return text != "-" && !text.empty(); };
+  SpeedGrid speeds(days, tableF2);
   for (int day = 1; day <= days; ++day) {
     std::string& fourTimes = dailyStats.At(day, 18);
     std::string& allHours = dailyStats.At(day, 19);
-    fourTimes = DailySpeedMean(tableF2, day, 4);
-    allHours = DailySpeedMean(tableF2, day, 24);
-    if (allHours == "-" && numeric(fourTimes))
+    fourTimes = DailyMeanText(speeds.Day(day, 4), 4);
+    allHours = DailyMeanText(speeds.Day(day, 24), 24);
+    if (allHours == "-" && HasValue(fourTimes))
       allHours = fourTimes;
-    else if (fourTimes == "-" && numeric(allHours))
+    else if (fourTimes == "-" && HasValue(allHours))
       fourTimes = allHours;
   }
-  std::array<int, 25> missingBySlot{};
+  int mainMissing = 0, anyMissing = 0;
   for (int slot = 1; slot <= 24; ++slot) {
-    windSpeedStats.At(slot) = MonthText(days, tableF2, slot, false, /*wind=*/true);
-    for (int day = 1; day <= days; ++day)
-      missingBySlot[slot] += SpeedOf(tableF2.At(day, slot)) == "-";
+    CellTally hour = speeds.Hour(slot);
+    windSpeedStats.At(slot) = PeriodText(hour, days, 6, false);
+    anyMissing += hour.missing;
+    if (slot % 6 == 0) mainMissing += hour.missing;
   }
   windSpeedStats.At(25) = MonthText(days, dailyStats, 18, false, false);
   windSpeedStats.At(26) = MonthText(days, dailyStats, 19, false, false);
@@ -143,12 +200,9 @@ void RecordedWindSpeedMeans(int days, const ElementTable& tableF2, ElementTable&
   ElementTable hourMeans;
   hourMeans.Resize(1, 1, 26);
   for (int slot = 1; slot <= 26; ++slot) hourMeans.At(1, slot) = windSpeedStats.At(slot);
-  int mainMissing = missingBySlot[6] + missingBySlot[12] + missingBySlot[18] + missingBySlot[24];
-  int anyMissing = 0;
-  for (int n : missingBySlot) anyMissing += n;
   if (mainMissing > 0) windSpeedStats.At(25) = DailySpeedMean(hourMeans, 1, 4);
   if (anyMissing > 0) windSpeedStats.At(26) = DailySpeedMean(hourMeans, 1, 24);
-  if (windSpeedStats.At(26) == "-" && numeric(windSpeedStats.At(25)))
+  if (windSpeedStats.At(26) == "-" && HasValue(windSpeedStats.At(25)))
     windSpeedStats.At(26) = windSpeedStats.At(25);
 }
 

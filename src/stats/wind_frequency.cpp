@@ -175,7 +175,9 @@ void WindDirectionFrequencies(int days, const ElementTable& tableF,
                               TextCube<28, 17, 3>& windFrequency, TextList& monthExtremes) {
   int w = tableF.LastSlot();
   if (w != 4 && w != 24) throw std::out_of_range("wind table of " + std::to_string(w) + " slots");
-  windFrequency = TextCube<28, 17, 3>{};
+  for (int column = 1; column <= 28; ++column)
+    for (int i = 1; i <= 17; ++i)
+      for (int kind = 1; kind <= 3; ++kind) windFrequency.At(column, i, kind).clear();
   std::vector<SlotTally> tallies(static_cast<size_t>(w));
   for (int day = 1; day <= days; ++day)
     for (int slot = 1; slot <= w; ++slot) AddObservation(tableF.At(day, slot), tallies[slot - 1]);
