@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "afile/decode/decode_tables.h"
 #include "stats/stats_fixtures.h"
 
 namespace quillon {
@@ -17,28 +18,19 @@ std::string Kinds(const TextCube<28, 17, 3>& wf, int column, int direction) {
 }
 
 TEST(WindDirectionFrequencies, ReadsEachCellOfAFourTimesTable) {
-  // direction index: 3 NE, 5 E, 17 calm
-  ElementTable f = Filled(2, 4, "",
-                          {{1, 1, "NE/35"},
-                           {1, 2, "45/25"},
-                           {1, 3, "C  /0"},
-                           {1, 4, "90/2"},
-                           {2, 1, "-/-"},
-                           {2, 2, "XYZ/30"},
-                           {2, 3, "361/30"},
-                           {2, 4, "/"}});
+  // 90 degrees at 0.2 m/s is calm; unknown texts and 361 degrees are missing
+  ElementTable f =
+      test::TableOf({{"NE/35", "45/25", "C  /0", "90/2"}, {"-/-", "XYZ/30", "361/30", "/"}});
   StatisticsResults r;
   WindDirectionFrequencies(2, f, r.WindFrequency, r.MonthExtremes);
-  EXPECT_EQ(Kinds(r.WindFrequency, 1, 3), "35|1|35");
-  EXPECT_EQ(Kinds(r.WindFrequency, 2, 3), "25|1|25");
-  EXPECT_EQ(Kinds(r.WindFrequency, 3, 17), "0|1|0");
-  EXPECT_EQ(Kinds(r.WindFrequency, 4, 17), "2|1|2") << "90 degrees at 0.2 m/s is calm";
-  EXPECT_EQ(Kinds(r.WindFrequency, 5, 3), "60|2|35");
-  // 8 cells, one empty and three missing (unknown texts among them): 4 observations
-  EXPECT_EQ(Kinds(r.WindFrequency, 5, 17), "02|2|02");
-  EXPECT_EQ(Kinds(r.WindFrequency, 6, 3), "30|50|");
-  EXPECT_EQ(Kinds(r.WindFrequency, 6, 17), "01|50|");
-  EXPECT_EQ(Kinds(r.WindFrequency, 5, 1), "||") << "a direction never observed stays empty";
+  const TextCube<28, 17, 3>& wf = r.WindFrequency;
+  // slots 1..4, then the month (NE, calm, N never observed), then means and
+  // frequencies of the 4 observations made
+  EXPECT_EQ(
+      Kinds(wf, 1, 3) + " " + Kinds(wf, 2, 3) + " " + Kinds(wf, 3, 17) + " " + Kinds(wf, 4, 17),
+      "35|1|35 25|1|25 0|1|0 2|1|2");
+  EXPECT_EQ(Kinds(wf, 5, 3) + " " + Kinds(wf, 5, 17) + " " + Kinds(wf, 5, 1), "60|2|35 02|2|02 ||");
+  EXPECT_EQ(Kinds(wf, 6, 3) + " " + Kinds(wf, 6, 17), "30|50| 01|50|");
   EXPECT_EQ(Entries(r.MonthExtremes, 61, 62), "NE|50");
 }
 
