@@ -28,16 +28,19 @@ std::string FieldOf(std::string_view text, std::string_view separator, int n) {
   return work.substr(at, end == std::string::npos ? std::string::npos : end - at);
 }
 
+namespace {
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+}  // namespace
+
+// Plain loops: cells are short, and a search per character costs more.
 std::string_view Trim(std::string_view text) {
-  size_t begin = text.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return {};
-  size_t end = text.find_last_not_of(" \t");
-  return text.substr(begin, end - begin + 1);
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  return TrimRight(text);
 }
 
 std::string_view TrimRight(std::string_view text) {
-  size_t end = text.find_last_not_of(" \t");
-  return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 std::string RemoveAll(std::string_view text, char c) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 
 namespace quillon {
@@ -69,6 +70,16 @@ double LeadingNumber(std::string_view text) {
   std::string digits = (parts.negative ? "-" : "") + (parts.whole.empty() ? "0" : parts.whole);
   if (!parts.fraction.empty()) digits += "." + parts.fraction;
   return std::strtod(digits.c_str(), nullptr);
+}
+
+double RequiredNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i < text.size() && text[i] == '.') ++i;
+  if (i == text.size() || !IsDigit(text[i]))
+    throw std::invalid_argument("not a number: \"" + std::string(text.substr(0, 40)) + "\"");
+  return LeadingNumber(text);
 }
 
 bool IsNumeric(std::string_view text) {
@@ -168,6 +179,9 @@ std::string FormatFixed(double value, int minIntDigits, int decimals) {
 
 std::string FormatGeneral(double value) {
   if (!std::isfinite(value)) return "-";
+  // Counts and sums of whole values, the usual case, need no printf.
+  if (std::fabs(value) < 1e15 && value == std::trunc(value))
+    return std::to_string(static_cast<long long>(value));
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.15g", value);
   std::string text = buffer;

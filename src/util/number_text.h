@@ -13,6 +13,12 @@ namespace quillon {
 // A text that does not start with a number counts 0 ("////" and "" give 0).
 double LeadingNumber(std::string_view text);
 
+// The leading number of a text that must hold a value: throws
+// std::invalid_argument when the text does not start with a number ("",
+// "A", "////"), so that a garbled value stops a statistic instead of being
+// counted as 0. "10-" (overcast with gaps) reads 10.
+double RequiredNumber(std::string_view text);
+
 // True when the whole text, blanks at either end aside, reads as one number
 // (optional sign, digits, at most one decimal point, at least one digit).
 bool IsNumeric(std::string_view text);

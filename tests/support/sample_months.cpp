@@ -175,7 +175,8 @@ Values WindExtremes(const Month& m, int d) {
   double speed = m.w.WindSpeed(d, best, true);
   int direction = m.w.WindDirection(d, best, true);
   std::string time = TimeGroup(HourOfSlot(best) - 1, (d * 13 + best) % 59 + 1);
-  return {WindGroup(direction, speed + 0.4), time, WindGroup(direction, speed * 1.7 + 1.2), time};
+  return {SpeedFirstWindGroup(direction, speed + 0.4), time,
+          SpeedFirstWindGroup(direction, speed * 1.7 + 1.2), time};
 }
 
 // Rain in the spells of the two halves of the observation day (20-08 h,
@@ -194,20 +195,17 @@ Values HourlyRainDated(const Month& m, int d) {
   return m.w.Rainfall(d) > 0 ? m.Hourly(d, Rain(m), 4) : Values{};
 }
 
-// The longest spell of days with precipitation: the amount of the month's
-// first day, the spell's start "dd-mm" and its total.
-std::string RainSummary(const Month& m, const std::string& month) {
-  int bestStart = 0, bestLength = 0;
-  double bestTotal = 0;
-  for (int d = 1; d <= m.Days(); ++d) {
-    int length = 0;
-    double total = 0;
-    while (d + length <= m.Days() && m.w.Rainfall(d + length) > 0)
-      total += m.w.Rainfall(d + length++);
-    if (length > bestLength) bestStart = d, bestLength = length, bestTotal = total;
-  }
-  std::string date = bestLength ? Digits(bestStart, 2) + "-" + month : "00-00";
-  return TenthsGroup(m.w.Rainfall(1), 4) + " " + date + " " + TenthsGroup(bestTotal, 5) + "=";
+// The monthly rain summary: the night rain (20-08 h) of the next month's
+// first day, then a spell of precipitation days that runs on from the month
+// before, its start "dd-mm" and its rain so far (slashes and zeros when none).
+std::string RainSummary(const Month& m, const std::string& lastDayBefore) {
+  double nextNight = 0;
+  for (int s = 1; s <= 12; ++s) nextNight += m.w.Rain(m.Days() + 1, s);
+  double before = m.w.RainfallBefore();
+  std::string spell = before > 0 && m.w.Rainfall(1) > 0
+                          ? lastDayBefore + " " + TenthsGroup(before, 5)
+                          : "///// 00000";
+  return TenthsGroup(nextNight, 4) + " " + spell + "=";
 }
 
 // The day's phenomena: dew or frost (untimed), then rain or snow with its
@@ -318,7 +316,7 @@ AFileBuilder AutomaticReferenceStation() {
   b.Section('R', "9",
             Cat(Cat(DatedLines(n, [](int d) { return RainDated(m, d); }),
                     DatedLines(n, [](int d) { return HourlyRainDated(m, d); })),
-                {RainSummary(m, "03")}));
+                {RainSummary(m, "29-02")}));
   b.Section('W', "0", WeatherLines(m));
   b.Section('L', "B",
             Cat(DayLines(n, [](int d) { return Evaporation(m, d, 1.3); }),
@@ -451,7 +449,7 @@ AFileBuilder ManualFourTimesStation() {
   b.Section('R', "7",
             Cat(Cat(DatedLines(n, [](int d) { return RainDated(m, d); }),
                     HalfDayLines(n, [](int d) { return m.Hourly(d, Rain(m), 4); })),
-                {RainSummary(m, "07")}));
+                {RainSummary(m, "30-06")}));
   b.Section('W', "0", WeatherLines(m));
   b.Section('L', "0",
             Cat(DayLines(n, [](int d) { return Evaporation(m, d, 1.4); }),

@@ -138,6 +138,11 @@ double SampleWeather::Rainfall(int day) const {
   return total;
 }
 
+double SampleWeather::RainfallBefore() const {
+  const DayState& s = state_[0];
+  return s.rainHours > 0 ? std::round(c_.rainPerHour * s.rainHours * 10) / 10 : 0;
+}
+
 int SampleWeather::Cloud(int day, int slot) const {
   if (Raining(day, slot)) return 10;
   int cloud = state_[CalendarDay(day, slot)].cloud +
@@ -206,6 +211,11 @@ std::string TenthsGroup(double value, int width) { return Digits(std::lround(val
 std::string WindGroup(int degrees, double speed) {
   long tenths = std::lround(speed * 10);
   return tenths < 3 ? "000000" : Digits(degrees, 3) + Digits(tenths, 3);
+}
+
+std::string SpeedFirstWindGroup(int degrees, double speed) {
+  long tenths = std::lround(speed * 10);
+  return tenths < 3 ? "000000" : Digits(tenths, 3) + Digits(degrees, 3);
 }
 
 std::string TimeGroup(int hour, int minute) { return Digits(hour, 2) + Digits(minute, 2); }

@@ -59,6 +59,8 @@ class SampleWeather {
   // Rain spell of a day: start and end hour (clock hours), none when dry.
   bool RainSpell(int day, int& start, int& end) const;
   double Rainfall(int day) const;  // day total, 20-20 h
+  // Rain of the last day of the month before, when it had a spell.
+  double RainfallBefore() const;
 
  private:
   struct DayState {
@@ -83,5 +85,7 @@ std::string TenthsGroup(double value, int width);  // tenths, zero-padded
 std::string WindGroup(int degrees, double speed);  // "045023"
 std::string TimeGroup(int hour, int minute);       // "1432"
 std::string Missing(int width);                    // "////"
+// The day's maximum or extreme wind is written speed first: "156090".
+std::string SpeedFirstWindGroup(int degrees, double speed);
 
 }  // namespace quillon::test
