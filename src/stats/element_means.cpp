@@ -1,6 +1,7 @@
 #include "stats/element_means.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "stats/reading_tally.h"
 #include "util/number_text.h"
@@ -24,26 +25,67 @@ std::string_view DailyMeanLetter(std::string_view letter) { return letter == "N"
 
 bool IsEmptyOrMissing(std::string_view text) { return text.empty() || IsMissing(text); }
 
-// Mean of n slots of one row, slot k read at offset + k: the 02, 08, 14 and
-// 20 h slots (6k) when n = 4 and the row is hourly (width above 23).
-std::string MeanOfSlots(const ElementTable& table, int row, int offset, int width, int n,
-                        std::string_view letter) {
-  bool mainTimes = n == 4 && width > 23;
+// Mean of n readings, reading k (1..n) given by at(k): the 02, 08, 14 and
+// 20 h ones (6k) when n = 4 is taken from an hourly row.
+template <class ReadingAt>
+std::string MeanOf(ReadingAt at, int n, bool hourlyRow, std::string_view letter) {
+  bool mainTimes = n == 4 && hourlyRow;
   ReadingTally tally;
-  for (int k = 1; k <= n; ++k)
-    tally.Add(ReadingText(table.At(row, offset + (mainTimes ? 6 * k : k)), letter));
+  for (int k = 1; k <= n; ++k) tally.Add(at(mainTimes ? 6 * k : k));
   return TallyText(tally, n, n == kHours ? 5 : 0, letter, false);
 }
 
-// Missing readings per period row (0..2 dekads, 3 the month) and slot.
+// Mean of n slots of one row of a table, slot k read at offset + k.
+std::string MeanOfSlots(const ElementTable& table, int row, int offset, int width, int n,
+                        std::string_view letter) {
+  auto at = [&](int k) { return ReadingOf(ReadingText(table.At(row, offset + k), letter)); };
+  return MeanOf(at, n, width > 23, letter);
+}
+
+// Rows 1..4 of one period column from the readings at(d) of days 1..days.
+template <class ReadingAt>
+void WritePeriods(int days, ReadingAt at, ElementTable& periodStats, int target,
+                  std::string_view letter, bool total) {
+  ReadingTally month, dekad[3];
+  for (int d = 1; d <= days; ++d) {
+    Reading reading = at(d);
+    month.Add(reading);
+    dekad[DekadOf(d)].Add(reading);
+  }
+  periodStats.At(kMonthRow, target) = TallyText(month, days, kMonthMissingDays, letter, total);
+  for (int row = 1; row <= 3; ++row)
+    periodStats.At(row, target) =
+        TallyText(dekad[row - 1], DekadDays(row, days), kDekadMissingDays, letter, total);
+}
+
+// The readings of hour slots 1..24 of days 1..days, read once: an hourly
+// element counts each in its day, its hour and its period.
+class HourGrid {
+ public:
+  HourGrid(const ElementTable& table, int days, std::string_view letter) {
+    bool wind = letter == "F";
+    readings_.reserve(static_cast<size_t>(days) * kHours);
+    for (int d = 1; d <= days; ++d)
+      for (int s = 1; s <= kHours; ++s)
+        readings_.push_back(ReadingOf(ReadingText(table.At(d, s), wind)));
+  }
+  const Reading& At(int day, int slot) const {
+    return readings_.at(static_cast<size_t>(day - 1) * kHours + static_cast<size_t>(slot - 1));
+  }
+
+ private:
+  std::vector<Reading> readings_;
+};
+
+// Missing readings per period row (0..2 dekads, 3 the month) and hour slot.
 struct MissingCounts {
   int count[kMonthRow][kHours + 1] = {};
 
-  // Counts the day's missing readings; true when it has one.
-  bool AddDay(const ElementTable& table, int day, int slots, std::string_view letter) {
+  // Counts the day's missing hours; true when it has one.
+  bool AddDay(const HourGrid& grid, int day) {
     bool any = false;
-    for (int i = 1; i <= slots; ++i) {
-      if (!IsMissing(ReadingText(table.At(day, i), letter))) continue;
+    for (int i = 1; i <= kHours; ++i) {
+      if (grid.At(day, i).kind != Reading::kMissing) continue;
       ++count[DekadOf(day)][i];
       ++count[kMonthRow - 1][i];
       any = true;
@@ -94,16 +136,8 @@ std::string DailyMean(const ElementTable& table, int day, int n, std::string_vie
 
 void PeriodMeans(int days, std::string_view letter, const ElementTable& table, int column,
                  ElementTable& periodStats, int target, bool total) {
-  ReadingTally month, dekad[3];
-  for (int d = 1; d <= days; ++d) {
-    Reading reading = ReadingOf(ReadingText(table.At(d, column), letter));
-    month.Add(reading);
-    dekad[DekadOf(d)].Add(reading);
-  }
-  periodStats.At(kMonthRow, target) = TallyText(month, days, kMonthMissingDays, letter, total);
-  for (int row = 1; row <= 3; ++row)
-    periodStats.At(row, target) =
-        TallyText(dekad[row - 1], DekadDays(row, days), kDekadMissingDays, letter, total);
+  auto at = [&](int d) { return ReadingOf(ReadingText(table.At(d, column), letter)); };
+  WritePeriods(days, at, periodStats, target, letter, total);
 }
 
 std::string MonthMean(int days, const ElementTable& table, int column, bool total) {
@@ -114,16 +148,20 @@ std::string MonthMean(int days, const ElementTable& table, int column, bool tota
 
 void ElementMeansHourly(int days, const ElementTable& table, ElementTable& dailyStats,
                         ElementTable& periodStats, int m, int s, std::string_view letter) {
+  HourGrid grid(table, days, letter);
   MissingCounts missing;
   for (int d = 1; d <= days; ++d) {
+    auto hour = [&](int k) -> const Reading& { return grid.At(d, k); };
     std::string& fourTimes = dailyStats.At(d, m);
     std::string& allHours = dailyStats.At(d, m + 1);
-    fourTimes = DailyMean(table, d, 4, letter);
-    allHours = DailyMean(table, d, kHours, letter);
-    if (missing.AddDay(table, d, kHours, letter)) FillMissingHourDay(fourTimes, allHours);
+    fourTimes = MeanOf(hour, 4, true, letter);
+    allHours = MeanOf(hour, kHours, true, letter);
+    if (missing.AddDay(grid, d)) FillMissingHourDay(fourTimes, allHours);
   }
-  for (int i = 1; i <= kHours; ++i)
-    PeriodMeans(days, letter, table, i, periodStats, s + i - 1, false);
+  for (int i = 1; i <= kHours; ++i) {
+    auto day = [&](int d) -> const Reading& { return grid.At(d, i); };
+    WritePeriods(days, day, periodStats, s + i - 1, letter, false);
+  }
   std::string_view dailyLetter = DailyMeanLetter(letter);
   PeriodMeans(days, dailyLetter, dailyStats, m, periodStats, s + 24, false);
   PeriodMeans(days, dailyLetter, dailyStats, m + 1, periodStats, s + 25, false);

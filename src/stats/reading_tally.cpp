@@ -1,34 +1,34 @@
 #include "stats/reading_tally.h"
 
-#include "util/fields.h"
+#include <cstdint>
+#include <stdexcept>
+
 #include "util/number_text.h"
 #include "util/rounding.h"
 
 namespace quillon {
+namespace {
+
+constexpr double kWholeLimit = 1e15;  // whole numbers exact in a double
+
+}  // namespace
 
 std::string_view ReadingText(std::string_view cell, std::string_view letter) {
-  return letter == "F" ? AfterFirst(cell, '/') : cell;
+  return ReadingText(cell, letter == "F");
 }
 
-Reading ReadingOf(std::string_view text) {
+Reading ReadingOfText(std::string_view text) {
   if (text.empty()) return {};
-  if (IsMissing(text)) return {Reading::kMissing, 0};
-  return {Reading::kValue, LeadingNumber(text)};
+  if (IsMissing(text)) return {0, Reading::kMissing, true};
+  double value = LeadingNumber(text);
+  bool whole = value > -kWholeLimit && value < kWholeLimit &&
+               value == static_cast<double>(static_cast<int64_t>(value));
+  return {value, Reading::kValue, whole};
 }
 
-void ReadingTally::Add(const Reading& reading) {
-  switch (reading.kind) {
-    case Reading::kEmpty:
-      ++empty;
-      break;
-    case Reading::kMissing:
-      ++missing;
-      break;
-    case Reading::kValue:
-      sum = RoundHalfEven(sum + reading.value);
-      break;
-  }
-}
+void ThrowSumOutOfRange() { throw std::range_error("sum of readings outside the 32-bit range"); }
+
+void ReadingTally::AddFraction(double value) { sum = RoundHalfEven(sum + value); }
 
 double ScaleOf(std::string_view letter) { return letter == "N" ? 10.0 : 1.0; }
 

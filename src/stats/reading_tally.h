@@ -3,35 +3,65 @@
 // text a value (its leading number). Sums stay whole numbers.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "util/fields.h"
+#include "util/number_text.h"
 
 namespace quillon {
 
 // The text the element's statistics read from a cell: the speed behind the
 // first "/" of a wind cell ("F"), the whole cell otherwise.
 std::string_view ReadingText(std::string_view cell, std::string_view letter);
+inline std::string_view ReadingText(std::string_view cell, bool wind) {
+  return wind ? AfterFirst(cell, '/') : cell;
+}
 
 inline bool IsMissing(std::string_view text) { return text.size() == 1 && text[0] == '-'; }
 
 // One reading classified once, for tallies that count it more than once (a
 // day counts in its dekad and in the month).
 struct Reading {
-  enum Kind { kEmpty, kMissing, kValue } kind = kEmpty;
-  double value = 0;
+  enum Kind : uint8_t { kEmpty, kMissing, kValue };
+  double value = 0;  // 0 unless a value
+  Kind kind = kEmpty;
+  bool whole = true;  // a whole number: added without rounding
 };
-Reading ReadingOf(std::string_view text);
+Reading ReadingOfText(std::string_view text);  // any text
+inline Reading ReadingOf(std::string_view text) {
+  int32_t whole = 0;
+  if (ShortWholeNumber(text, whole)) return {static_cast<double>(whole), Reading::kValue, true};
+  return ReadingOfText(text);
+}
+
+[[noreturn]] void ThrowSumOutOfRange();
 
 struct ReadingTally {
   int empty = 0;
   int missing = 0;
   double sum = 0;  // whole, within 32 bits: rounded half to even at each addition
 
-  void Add(const Reading& reading);
+  // Counted without branching on the kind: an empty or missing reading adds
+  // a value of 0. A whole reading keeps a whole sum whole, so only the
+  // 32-bit range needs checking. Inline: a month's statistics add some
+  // hundred thousand readings.
+  void Add(const Reading& reading) {
+    empty += reading.kind == Reading::kEmpty;
+    missing += reading.kind == Reading::kMissing;
+    if (!reading.whole) return AddFraction(reading.value);
+    sum += reading.value;
+    if (sum > 2147483647.0 || sum < -2147483648.0) ThrowSumOutOfRange();
+  }
   void Add(std::string_view text) { Add(ReadingOf(text)); }
   // Empty and missing readings together make up all n.
   bool NothingIn(int n) const { return empty + missing == n; }
+
+ private:
+  void AddFraction(double value);
 };
+
 
 // The mean (or total) of n readings: "" when all are empty, "-" when all are
 // empty or missing with one missing or more, or when more than allowedMissing

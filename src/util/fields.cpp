@@ -28,11 +28,6 @@ std::string FieldOf(std::string_view text, std::string_view separator, int n) {
   return work.substr(at, end == std::string::npos ? std::string::npos : end - at);
 }
 
-std::string_view AfterFirst(std::string_view text, char separator) {
-  size_t at = text.find(separator);
-  return at == std::string_view::npos ? text : text.substr(at + 1);
-}
-
 std::string_view Trim(std::string_view text) {
   size_t begin = text.find_first_not_of(" \t");
   if (begin == std::string_view::npos) return {};

@@ -3,6 +3,7 @@
 // number becomes text, so every part counts and formats the same way.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,22 @@ namespace quillon {
 // optional decimal point and digits, with blanks inside the number skipped.
 // A text that does not start with a number counts 0 ("////" and "" give 0).
 double LeadingNumber(std::string_view text);
+
+// The value of a text made of an optional "-" and 1 to 9 digits, nothing
+// else; false for any other text. Most A-file groups are such numbers, and
+// the statistics read every cell of a month several ways: inline.
+inline bool ShortWholeNumber(std::string_view text, int32_t& value) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (text.size() == i || text.size() - i > 9) return false;
+  int32_t v = 0;
+  for (size_t k = i; k < text.size(); ++k) {
+    unsigned digit = static_cast<unsigned char>(text[k]) - unsigned{'0'};
+    if (digit > 9) return false;
+    v = v * 10 + static_cast<int32_t>(digit);
+  }
+  value = i ? -v : v;
+  return true;
+}
 
 // True when the whole text, blanks at either end aside, reads as one number
 // (optional sign, digits, at most one decimal point, at least one digit).

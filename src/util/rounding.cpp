@@ -23,9 +23,12 @@ int32_t RoundHalfAway(double x) {
 }
 
 int32_t RoundHalfEven(double x) {
-  // Whole numbers, nearly every reading, need no rounding.
-  double r = x == std::trunc(x) ? x : x - std::remainder(x, 1.0);
-  return Checked32(r, "RoundHalfEven");
+  // Whole numbers within range, nearly every running sum, need no rounding.
+  if (x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max()) {
+    auto whole = static_cast<int32_t>(x);
+    if (whole == x) return whole;
+  }
+  return Checked32(x - std::remainder(x, 1.0), "RoundHalfEven");
 }
 
 }  // namespace quillon
