@@ -1,5 +1,6 @@
 #include "stats/reading_tally.h"
 
+#include <climits>
 #include <cstdint>
 #include <stdexcept>
 
@@ -7,33 +8,30 @@
 #include "util/rounding.h"
 
 namespace quillon {
-namespace {
-
-constexpr double kWholeLimit = 1e15;  // whole numbers exact in a double
-
-}  // namespace
-
 std::string_view ReadingText(std::string_view cell, std::string_view letter) {
   return ReadingText(cell, letter == "F");
 }
 
 Reading ReadingOfText(std::string_view text) {
   if (text.empty()) return {};
-  if (IsMissing(text)) return {0, Reading::kMissing, true};
+  if (IsMissing(text)) return {Reading::kMissing, true, 0, 0};
   double value = LeadingNumber(text);
-  bool whole = value > -kWholeLimit && value < kWholeLimit &&
-               value == static_cast<double>(static_cast<int64_t>(value));
-  return {value, Reading::kValue, whole};
+  bool whole = value >= INT32_MIN && value <= INT32_MAX &&
+               value == static_cast<double>(static_cast<int32_t>(value));
+  if (whole) return {Reading::kValue, true, static_cast<int32_t>(value), 0};
+  return {Reading::kValue, false, 0, value};
 }
 
 void ThrowSumOutOfRange() { throw std::range_error("sum of readings outside the 32-bit range"); }
 
-void ReadingTally::AddFraction(double value) { sum = RoundHalfEven(sum + value); }
+void ReadingTally::AddFraction(double value) {
+  sum = RoundHalfEven(static_cast<double>(sum) + value);
+}
 
 double ScaleOf(std::string_view letter) { return letter == "N" ? 10.0 : 1.0; }
 
-std::string FormatFor(std::string_view letter, double value) {
-  return letter == "U" ? Format0(value) : Format00(value);
+std::string FormatFor(std::string_view letter, int64_t value) {
+  return FormatWhole(value, letter == "U" ? 1 : 2);
 }
 
 std::string TallyText(const ReadingTally& tally, int n, int allowedMissing, std::string_view letter,
@@ -42,7 +40,8 @@ std::string TallyText(const ReadingTally& tally, int n, int allowedMissing, std:
   if (tally.missing > allowedMissing) return "-";
   if (total) return FormatFor(letter, tally.sum);
   int observed = n - tally.missing - tally.empty;
-  return FormatFor(letter, RoundHalfAway(tally.sum * ScaleOf(letter) / observed));
+  return FormatFor(letter,
+                   RoundHalfAway(static_cast<double>(tally.sum) * ScaleOf(letter) / observed));
 }
 
 }  // namespace quillon

@@ -25,14 +25,15 @@ inline bool IsMissing(std::string_view text) { return text.size() == 1 && text[0
 // day counts in its dekad and in the month).
 struct Reading {
   enum Kind : uint8_t { kEmpty, kMissing, kValue };
-  double value = 0;  // 0 unless a value
   Kind kind = kEmpty;
-  bool whole = true;  // a whole number: added without rounding
+  bool whole = true;    // a 32-bit whole number, in integer; else in value
+  int32_t integer = 0;  // 0 unless a value
+  double value = 0;
 };
 Reading ReadingOfText(std::string_view text);  // any text
 inline Reading ReadingOf(std::string_view text) {
   int32_t whole = 0;
-  if (ShortWholeNumber(text, whole)) return {static_cast<double>(whole), Reading::kValue, true};
+  if (ShortWholeNumber(text, whole)) return {Reading::kValue, true, whole, 0};
   return ReadingOfText(text);
 }
 
@@ -41,7 +42,7 @@ inline Reading ReadingOf(std::string_view text) {
 struct ReadingTally {
   int empty = 0;
   int missing = 0;
-  double sum = 0;  // whole, within 32 bits: rounded half to even at each addition
+  int64_t sum = 0;  // within 32 bits: a fraction is rounded half to even at its addition
 
   // Counted without branching on the kind: an empty or missing reading adds
   // a value of 0. A whole reading keeps a whole sum whole, so only the
@@ -51,8 +52,8 @@ struct ReadingTally {
     empty += reading.kind == Reading::kEmpty;
     missing += reading.kind == Reading::kMissing;
     if (!reading.whole) return AddFraction(reading.value);
-    sum += reading.value;
-    if (sum > 2147483647.0 || sum < -2147483648.0) ThrowSumOutOfRange();
+    sum += reading.integer;
+    if (sum > INT32_MAX || sum < INT32_MIN) ThrowSumOutOfRange();
   }
   void Add(std::string_view text) { Add(ReadingOf(text)); }
   // Empty and missing readings together make up all n.
@@ -61,7 +62,6 @@ struct ReadingTally {
  private:
   void AddFraction(double value);
 };
-
 
 // The mean (or total) of n readings: "" when all are empty, "-" when all are
 // empty or missing with one missing or more, or when more than allowedMissing
@@ -72,6 +72,6 @@ std::string TallyText(const ReadingTally& tally, int n, int allowedMissing, std:
 // Element rules: a cloud mean ("N") is kept in tenths; humidity ("U") is
 // written "0", every other element "00".
 double ScaleOf(std::string_view letter);
-std::string FormatFor(std::string_view letter, double value);
+std::string FormatFor(std::string_view letter, int64_t value);
 
 }  // namespace quillon

@@ -55,13 +55,14 @@ bool IsSignedDigits(std::string_view text) {
   return true;
 }
 
-// A whole number with at least minDigits digits, "-" before the padding.
-std::string WholeText(long long whole, int minDigits) {
+}  // namespace
+
+std::string FormatWhole(long long whole, int minDigits) {
   char buffer[40];
   char* end = buffer + sizeof buffer;
   char* p = end;
-  unsigned long long magnitude =
-      whole < 0 ? 0ull - static_cast<unsigned long long>(whole) : static_cast<unsigned long long>(whole);
+  unsigned long long magnitude = whole < 0 ? 0ull - static_cast<unsigned long long>(whole)
+                                           : static_cast<unsigned long long>(whole);
   do {
     *--p = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
@@ -71,8 +72,6 @@ std::string WholeText(long long whole, int minDigits) {
   if (whole < 0) *--p = '-';
   return std::string(p, end);
 }
-
-}  // namespace
 
 double LeadingNumber(std::string_view text) {
   // Most groups are an optional "-" and up to 15 digits (exact in a double):
@@ -140,7 +139,7 @@ std::string FormatFixed(double value, int minIntDigits, int decimals) {
   // no decimal rounding.
   if (decimals == 0 && std::fabs(value) < 1e15) {
     auto whole = static_cast<long long>(value);
-    if (static_cast<double>(whole) == value) return WholeText(whole, minIntDigits);
+    if (static_cast<double>(whole) == value) return FormatWhole(whole, minIntDigits);
   }
   // Fifteen significant digits, as a spreadsheet or a VB-style Format sees the
   // value, then rounding half away from zero on those decimal digits: 0.15

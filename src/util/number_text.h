@@ -47,6 +47,10 @@ std::string PlainNumber(std::string_view text);
 // (-5 in "00" is "-05"); a value that rounds to zero is written without it.
 std::string FormatFixed(double value, int minIntDigits, int decimals);
 
+// A whole number with at least minDigits digits, a "-" before the padding:
+// FormatWhole(-5, 2) is "-05". The same text as FormatFixed(value, minDigits, 0).
+std::string FormatWhole(long long value, int minDigits);
+
 inline std::string Format0(double value) { return FormatFixed(value, 1, 0); }
 inline std::string Format00(double value) { return FormatFixed(value, 2, 0); }
 inline std::string Format0Point0(double value) { return FormatFixed(value, 1, 1); }
