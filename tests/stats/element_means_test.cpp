@@ -43,6 +43,7 @@ TEST(DailyMean, CountsScalesAndFormats) {
       {"3 5 8 10", 4, "N", "65"},
       {"85 90 92 88", 4, "U", "89"},
       {"5 5 6 5", 4, "T", "05"},
+      {"5 5 6 5", 4, "U", "5"},
       {"12 13 12 13", 4, "T", "13"},
       {"-12 -13 -12 -13", 4, "T", "-13"},
       {"5 - 6 5", 4, "T", "-"},
@@ -99,38 +100,34 @@ TEST(MonthMean, ReadsTheSpeedBehindTheSlash) {
   EXPECT_EQ(MonthMean(30, wind, 1, true), "464");
 }
 
-// An hourly month whose 03 h hour carries the whole day's sum: a missing
-// 03 h reading changes the daily mean much more than the hour mean.
-struct HourlyMonth {
-  ElementTable daily, period;
-  HourlyMonth(int missingSlot, int missingDays) {
+TEST(ElementMeansHourly, MissingHoursAndTheirCorrections) {
+  // The 03 h hour carries the day's whole sum: a missing 03 h changes the
+  // daily mean far more than the hour mean.
+  struct Case {
+    int missingSlot, missingDays;
+    const char* day1;   // four-time | 24-hour daily mean
+    const char* month;  // period means of the two daily means
+    const char* firstDekad;
+  };
+  const Case cases[] = {
+      {8, 3, "00|00", "00|10", "00|00"},  // not 09: the mean of the hour means
+      {6, 7, "10|10", "-|10", "-|10"},    // seven missing 02 h readings
+  };
+  for (const Case& c : cases) {
     ElementTable t = Table(31, 24, [&](int d, int s) {
-      if (s == missingSlot && d <= missingDays) return std::string("-");
-      return std::string(s == 8 ? "240" : "0");
+      return std::string(s == c.missingSlot && d <= c.missingDays ? "-" : s == 8 ? "240" : "0");
     });
+    ElementTable daily, period;
     daily.Resize(31, 1, 2);
     period.Resize(4, 1, 26);
     ElementMeansHourly(31, t, daily, period, 1, 1, "T");
+    auto pair = [](const ElementTable& t, int row, int c) {
+      return t.At(row, c) + "|" + t.At(row, c + 1);
+    };
+    EXPECT_EQ(pair(daily, 1, 1), c.day1);
+    EXPECT_EQ(pair(period, 4, 25), c.month);
+    EXPECT_EQ(pair(period, 1, 25), c.firstDekad);
   }
-};
-
-TEST(ElementMeansHourly, MissingHoursTakeTheFourTimeMeanAndHourMeans) {
-  HourlyMonth m(8, 3);
-  EXPECT_EQ(m.daily.At(1, 2), "00");  // the four-time mean of a day without its 03 h
-  EXPECT_EQ(m.daily.At(4, 2), "10");
-  EXPECT_EQ(m.period.At(4, 25), "00");
-  EXPECT_EQ(m.period.At(4, 26), "10");  // the mean of the hour means, not 09
-  EXPECT_EQ(m.period.At(1, 26), "00");  // the dekad's 03 h mean is missing
-  EXPECT_EQ(m.period.At(2, 26), "10");
-}
-
-TEST(ElementMeansHourly, AMissingMainTimeLeavesTheDayToTheOtherHours) {
-  HourlyMonth m(6, 7);
-  EXPECT_EQ(m.daily.At(1, 1), "10");
-  EXPECT_EQ(m.daily.At(1, 2), "10");
-  EXPECT_EQ(m.period.At(4, 6), "-");  // seven missing 02 h readings
-  EXPECT_EQ(m.period.At(4, 25), "-");
-  EXPECT_EQ(m.period.At(4, 26), "10");
 }
 
 TEST(ElementMeansFourTimes, MissingTimeCorrectionAndCloudScale) {

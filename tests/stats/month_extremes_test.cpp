@@ -24,51 +24,33 @@ TextList Entries() {
   return list;
 }
 
-struct ExtremeCase {
-  std::map<int, std::string> cells;
-  const char* letter;
-  const char* value;
-  const char* day;
-};
-
-TEST(MonthMaximum, ValueAndDayText) {
-  const ExtremeCase cases[] = {
-      {{{3, "325"}, {17, "325"}, {5, "301"}}, "T", "325", "2天"},
-      {{{9, "325"}, {17, "301"}, {20, "-"}}, "T", "325", "9"},
-      {{{1, "-"}, {2, ""}}, "T", "", ""},
-      {{{20, ">150"}, {21, "150"}}, "A", "150", "2天"},  // the ">" mark dropped
-      {{{20, ">150"}, {21, "120"}}, "A", ">150", "20"},
-      {{{21, "150"}, {22, ">150"}}, "A", "150", "2天"},
-      {{{4, "5"}}, "Z", "5", "4"},
-      {{{4, "5"}}, "P", "05", "4"},
-  };
-  for (const ExtremeCase& c : cases) {
-    TextList e = Entries();
-    e.At(42) = "old";
-    MonthMaximum(30, Column(30, c.cells), 1, e, 42, c.letter);
-    EXPECT_EQ(e.At(42), c.value) << c.letter << c.value;
-    EXPECT_EQ(e.At(43), c.day) << c.letter << c.value;
-  }
-}
-
-TEST(MonthMinimum, ValueDayTextAndFrostDays) {
+TEST(MonthExtremes, ValueDayTextAndFrostDays) {
   struct Case {
-    ExtremeCase extreme;
-    const char* frost;  // entry index + 2
+    bool highest;
+    std::map<int, std::string> cells;
+    const char* letter;
+    const char* expected;  // value | day text | entry after the day ("keep" untouched)
   };
   const Case cases[] = {
-      {{{{1, "12"}, {2, "0"}, {3, "-5"}, {4, "3"}}, "B", "-05", "3"}, "2"},
-      {{{{1, "12"}, {2, "3"}}, "D", "03", "2"}, ""},
-      {{{{1, "-3"}, {2, "-3"}}, "T", "-03", "2天"}, "keep"},  // no frost count
-      {{{{7, "9"}}, "U", "9", "7"}, "keep"},
+      {true, {{3, "325"}, {17, "325"}, {5, "301"}}, "T", "325|2天|keep"},
+      {true, {{9, "325"}, {17, "301"}, {20, "-"}}, "T", "325|9|keep"},
+      {true, {{1, "-"}, {2, ""}}, "T", "||keep"},
+      {true, {{20, ">150"}, {21, "150"}}, "A", "150|2天|keep"},  // the ">" mark dropped
+      {true, {{20, ">150"}, {21, "120"}}, "A", ">150|20|keep"},
+      {true, {{21, "150"}, {22, ">150"}}, "A", "150|2天|keep"},
+      {true, {{4, "5"}}, "Z", "5|4|keep"},
+      {true, {{4, "5"}}, "P", "05|4|keep"},
+      {false, {{1, "12"}, {2, "0"}, {3, "-5"}, {4, "3"}}, "B", "-05|3|2"},  // 2 frost days
+      {false, {{1, "12"}, {2, "3"}}, "D", "03|2|"},
+      {false, {{1, "-3"}, {2, "-3"}}, "T", "-03|2天|keep"},
+      {false, {{7, "9"}}, "U", "9|7|keep"},
   };
   for (const Case& c : cases) {
     TextList e = Entries();
+    e.At(77) = "old";
     e.At(79) = "keep";
-    MonthMinimum(30, Column(30, c.extreme.cells), 1, e, 77, c.extreme.letter);
-    EXPECT_EQ(e.At(77), c.extreme.value);
-    EXPECT_EQ(e.At(78), c.extreme.day) << c.extreme.value;
-    EXPECT_EQ(e.At(79), c.frost) << c.extreme.value;
+    (c.highest ? MonthMaximum : MonthMinimum)(30, Column(30, c.cells), 1, e, 77, c.letter);
+    EXPECT_EQ(e.At(77) + "|" + e.At(78) + "|" + e.At(79), c.expected) << c.expected;
   }
 }
 
