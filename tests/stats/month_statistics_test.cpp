@@ -41,6 +41,9 @@ TEST(ComputeMonthStatistics, EachTableWidthSelectsItsRoutine) {
     for (int s = 1; s <= 5; ++s) m.TableP.At(d, s) = s % 2 ? "100" : "80";
   for (int s = 1; s <= 4; ++s) m.TableP2.At(1, s) = "999";  // not a main hour
   m.SectionModes.At(20) = "=";
+  m.TableU.Resize(31, 1, 24);  // hourly humidity without a minimum slot
+  for (int d = 1; d <= 31; ++d)
+    for (int s = 1; s <= 24; ++s) m.TableU.At(d, s) = "70";
   StatisticsResults r;
   ASSERT_TRUE(ComputeMonthStatistics(m, r));
   EXPECT_EQ(r.DailyStats.At(1, 1), "90");
@@ -55,6 +58,9 @@ TEST(ComputeMonthStatistics, EachTableWidthSelectsItsRoutine) {
   EXPECT_EQ(r.DailyStats.At(1, 12), "");
   EXPECT_EQ(r.DailyStats.At(1, 40), "100");
   EXPECT_EQ(r.PeriodStats.At(4, 463), "100");
+  EXPECT_EQ(r.PeriodStats.At(4, 459), "100");  // the 02 h mean, not that of slot 1
+  EXPECT_EQ(r.DailyStats.At(1, 8), "70");
+  EXPECT_EQ(r.MonthExtremes.At(19), "");  // not the lowest 20 h reading
   EXPECT_EQ(r.DailyStats.At(1, 20), "");  // no grass section
   EXPECT_EQ(r.PeriodStats.At(4, 458), "3100");
 }
