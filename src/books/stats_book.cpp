@@ -14,7 +14,7 @@ constexpr std::string_view kMonthRowLabels[kMonthRows] = {
     "月合计", "月平均", "月最高(大)", "月最高(大)出现时间", "月最低(小)", "月最低(小)出现时间"};
 
 // Where a month row takes its text from.
-enum class From { kExtreme, kMonthOf, kHourlyPrecipTotal, kWindSpeed, kEmpty, kSunshine };
+enum class From { kExtreme, kMonthOf, kHourlyPrecipTotal, kWindSpeed, kSunshine };
 struct MonthCell {
   MonthRow row;
   From from;
@@ -30,10 +30,11 @@ struct MeanColumn {
   std::vector<MonthCell> more;
 };
 
-// The month's mean is that of the step that computed the element: the sea-level
-// pressure always goes through the four main hours; the two-minute wind of a
-// four-time station and the once-a-day deep soil readings have their month
-// mean in the first column of their period block.
+// The month-mean row shows the mean where the statistics put it: the
+// sea-level pressure is always reduced to the four main hours, a four-time
+// two-minute wind has it behind its four time means, and once-a-day deep soil
+// readings in the first column of their block. The weather summary and the
+// hourly rain show none; the ten-minute wind has its own monthly mean.
 const std::vector<MeanColumn>& MeanColumns() {
   static const std::vector<MeanColumn> kColumns = {
       {"日平均本站气压", 1, &MonthData::TableP, {25, 5}, {}},
@@ -198,8 +199,6 @@ std::string MonthText(const StatisticsResults& r, const MonthCell& cell) {
       return r.HourlyPrecipTotal;
     case From::kWindSpeed:
       return r.WindSpeedStats.At(cell.index);
-    case From::kEmpty:
-      return "";
     case From::kSunshine:
       return SunshineText(r, cell.index);
   }
