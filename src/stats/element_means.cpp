@@ -48,11 +48,11 @@ struct PeriodTallies {
   // A dekad may lack 2 days, the month 6.
   void Write(int days, ElementTable& periodStats, int target, std::string_view letter,
              bool total) const {
-    periodStats.At(kMonthRow, target) =
-        TallyText(Row(kMonthRow), days, kMonthMissingDays, letter, total);
+    AssignTallyText(periodStats.At(kMonthRow, target), Row(kMonthRow), days, kMonthMissingDays,
+                    letter, total);
     for (int row = 1; row <= 3; ++row)
-      periodStats.At(row, target) =
-          TallyText(Row(row), row < 3 ? 10 : days - 20, kDekadMissingDays, letter, total);
+      AssignTallyText(periodStats.At(row, target), Row(row), row < 3 ? 10 : days - 20,
+                      kDekadMissingDays, letter, total);
   }
 };
 
@@ -122,8 +122,8 @@ void ElementMeansHourly(int days, const ElementTable& table, ElementTable& daily
     }
     std::string& fourTimes = dailyStats.At(d, m);
     std::string& allHours = dailyStats.At(d, m + 1);
-    fourTimes = TallyText(fourTimesTally, 4, 0, letter, false);
-    allHours = TallyText(allHoursTally, kHours, 5, letter, false);
+    AssignTallyText(fourTimes, fourTimesTally, 4, 0, letter, false);
+    AssignTallyText(allHours, allHoursTally, kHours, 5, letter, false);
     if (allHoursTally.missing > 0) FillMissingHourDay(fourTimes, allHours);
   }
   for (int i = 1; i <= kHours; ++i) hours[i].Write(days, periodStats, s + i - 1, letter, false);

@@ -30,18 +30,26 @@ void ReadingTally::AddFraction(double value) {
 
 double ScaleOf(std::string_view letter) { return letter == "N" ? 10.0 : 1.0; }
 
-std::string FormatFor(std::string_view letter, int64_t value) {
-  return FormatWhole(value, letter == "U" ? 1 : 2);
+void AssignTallyText(std::string& out, const ReadingTally& tally, int n, int allowedMissing,
+                     std::string_view letter, bool total) {
+  int digits = letter == "U" ? 1 : 2;
+  int observed = n - tally.missing - tally.empty;
+  if (tally.NothingIn(n))
+    out.assign(tally.missing > 0 ? "-" : "");
+  else if (tally.missing > allowedMissing)
+    out.assign("-");
+  else if (total)
+    AssignWhole(out, tally.sum, digits);
+  else
+    AssignWhole(out, RoundHalfAway(static_cast<double>(tally.sum) * ScaleOf(letter) / observed),
+                digits);
 }
 
 std::string TallyText(const ReadingTally& tally, int n, int allowedMissing, std::string_view letter,
                       bool total) {
-  if (tally.NothingIn(n)) return tally.missing > 0 ? "-" : "";
-  if (tally.missing > allowedMissing) return "-";
-  if (total) return FormatFor(letter, tally.sum);
-  int observed = n - tally.missing - tally.empty;
-  return FormatFor(letter,
-                   RoundHalfAway(static_cast<double>(tally.sum) * ScaleOf(letter) / observed));
+  std::string text;
+  AssignTallyText(text, tally, n, allowedMissing, letter, total);
+  return text;
 }
 
 }  // namespace quillon

@@ -65,13 +65,15 @@ struct ReadingTally {
 
 // The mean (or total) of n readings: "" when all are empty, "-" when all are
 // empty or missing with one missing or more, or when more than allowedMissing
-// are missing; else the value in the element's scale and format.
+// are missing; else the value in the element's scale, written "0" for
+// humidity ("U") and "00" for every other element.
 std::string TallyText(const ReadingTally& tally, int n, int allowedMissing, std::string_view letter,
                       bool total);
+// The same text written into out, reusing its storage.
+void AssignTallyText(std::string& out, const ReadingTally& tally, int n, int allowedMissing,
+                     std::string_view letter, bool total);
 
-// Element rules: a cloud mean ("N") is kept in tenths; humidity ("U") is
-// written "0", every other element "00".
+// A cloud mean ("N") is kept in tenths: its scale is 10, every other 1.
 double ScaleOf(std::string_view letter);
-std::string FormatFor(std::string_view letter, int64_t value);
 
 }  // namespace quillon

@@ -57,7 +57,7 @@ bool IsSignedDigits(std::string_view text) {
 
 }  // namespace
 
-std::string FormatWhole(long long whole, int minDigits) {
+void AssignWhole(std::string& out, long long whole, int minDigits) {
   char buffer[40];
   char* end = buffer + sizeof buffer;
   char* p = end;
@@ -70,7 +70,13 @@ std::string FormatWhole(long long whole, int minDigits) {
   int width = std::min(minDigits, 30);
   while (end - p < width) *--p = '0';
   if (whole < 0) *--p = '-';
-  return std::string(p, end);
+  out.assign(p, end);
+}
+
+std::string FormatWhole(long long whole, int minDigits) {
+  std::string text;
+  AssignWhole(text, whole, minDigits);
+  return text;
 }
 
 double LeadingNumber(std::string_view text) {

@@ -50,6 +50,8 @@ std::string FormatFixed(double value, int minIntDigits, int decimals);
 // A whole number with at least minDigits digits, a "-" before the padding:
 // FormatWhole(-5, 2) is "-05". The same text as FormatFixed(value, minDigits, 0).
 std::string FormatWhole(long long value, int minDigits);
+// The same text written into out, reusing its storage.
+void AssignWhole(std::string& out, long long value, int minDigits);
 
 inline std::string Format0(double value) { return FormatFixed(value, 1, 0); }
 inline std::string Format00(double value) { return FormatFixed(value, 2, 0); }
