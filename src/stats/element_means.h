@@ -41,7 +41,9 @@ void ElementMeansHourly(int days, const ElementTable& table, ElementTable& daily
                         ElementTable& periodStats, int m, int s, std::string_view letter);
 
 // A four-time element: dailyStats m = the daily mean; periodStats s .. s + 3 =
-// the means of the four times, s + 4 = the period mean of the daily mean.
+// the means of the four times (the 02, 08, 14 and 20 h slots of an hourly
+// table), s + 4 = the period mean of the daily mean, or the mean of the time
+// means for a period with a missing time.
 void ElementMeansFourTimes(int days, const ElementTable& table, ElementTable& dailyStats,
                            ElementTable& periodStats, int m, int s, std::string_view letter);
 
