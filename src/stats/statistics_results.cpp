@@ -19,6 +19,30 @@ StatisticsResults::StatisticsResults() {
   SunshineStats.Resize(1, 3);
 }
 
-void ClearStatistics(StatisticsResults& results) { results = StatisticsResults{}; }
+namespace {
+
+void ClearTable(ElementTable& table) {
+  for (int i = 1; i <= table.Days(); ++i)
+    for (int j = table.FirstSlot(); j <= table.LastSlot(); ++j) table.At(i, j).clear();
+}
+
+void ClearList(TextList& list) {
+  for (int i = list.First(); i <= list.Last(); ++i) list.At(i).clear();
+}
+
+}  // namespace
+
+void ClearStatistics(StatisticsResults& results) {
+  ClearTable(results.DailyStats);
+  ClearTable(results.PeriodStats);
+  ClearList(results.MonthExtremes);
+  results.CloudDayCounts.Clear();
+  ClearTable(results.VisibilityCounts);
+  ClearList(results.PhenomenonDays);
+  results.HourlyPrecipTotal.clear();
+  results.WindFrequency.Clear();
+  ClearList(results.WindSpeedStats);
+  ClearList(results.SunshineStats);
+}
 
 }  // namespace quillon

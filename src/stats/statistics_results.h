@@ -19,6 +19,10 @@ class TextCube {
   static bool Contains(int i, int j, int k) {
     return i >= 1 && i <= N1 && j >= 1 && j <= N2 && k >= 1 && k <= N3;
   }
+  // Every cell back to "", keeping the cells' storage for the next file.
+  void Clear() {
+    for (std::string& cell : cells_) cell.clear();
+  }
 
  private:
   static size_t IndexOf(int i, int j, int k);
@@ -58,7 +62,8 @@ struct StatisticsResults {
   TextList SunshineStats;             // [1..3]: days >= 60 %, days <= 20 %, the month's percentage
 };
 
-// Empties every result before the next file.
+// Empties every result before the next file, in place: no cell is
+// allocated anew.
 void ClearStatistics(StatisticsResults& results);
 
 }  // namespace quillon

@@ -16,6 +16,13 @@ int32_t CountOf(std::string_view text, std::string_view separator);
 // empty text when there is no such field. FieldOf("NE/35", "/", 2) is "35".
 std::string FieldOf(std::string_view text, std::string_view separator, int n);
 
+// The text behind the first separator, or the whole text when it holds none:
+// the speed of a wind cell "NE/35" is "35", of "-/-" it is "-".
+inline std::string_view AfterFirst(std::string_view text, char separator) {
+  size_t at = text.find(separator);
+  return at == std::string_view::npos ? text : text.substr(at + 1);
+}
+
 // Blanks (space, tab) removed from the ends.
 std::string_view Trim(std::string_view text);
 std::string_view TrimRight(std::string_view text);

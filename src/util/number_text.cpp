@@ -58,12 +58,38 @@ bool IsSignedDigits(std::string_view text) {
 
 }  // namespace
 
+void AssignWhole(std::string& out, long long whole, int minDigits) {
+  char buffer[40];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  unsigned long long magnitude = whole < 0 ? 0ull - static_cast<unsigned long long>(whole)
+                                           : static_cast<unsigned long long>(whole);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude > 0);
+  int width = std::min(minDigits, 30);
+  while (end - p < width) *--p = '0';
+  if (whole < 0) *--p = '-';
+  out.assign(p, end);
+}
+
+std::string FormatWhole(long long whole, int minDigits) {
+  std::string text;
+  AssignWhole(text, whole, minDigits);
+  return text;
+}
+
 double LeadingNumber(std::string_view text) {
-  if (IsSignedDigits(text) && text.size() <= 15) {  // exact in a double
+  // Most groups are an optional "-" and up to 15 digits (exact in a double):
+  // read in one pass.
+  if (!text.empty() && text.size() <= 16) {
     bool negative = text[0] == '-';
+    size_t i = negative ? 1 : 0;
     long long value = 0;
-    for (char c : text.substr(negative ? 1 : 0)) value = value * 10 + (c - '0');
-    return negative ? -static_cast<double>(value) : static_cast<double>(value);
+    for (; i < text.size() && IsDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
+    if (i == text.size() && i > (negative ? 1u : 0u) && text.size() - negative <= 15)
+      return negative ? -static_cast<double>(value) : static_cast<double>(value);
   }
   NumberParts parts = ParseLeading(text);
   if (!parts.found) return 0.0;
@@ -128,11 +154,9 @@ std::string FormatFixed(double value, int minIntDigits, int decimals) {
   if (!std::isfinite(value)) return "-";
   // Whole numbers without decimals, the day and hour labels among them, need
   // no decimal rounding.
-  if (decimals == 0 && std::fabs(value) < 1e15 && value == std::trunc(value)) {
-    std::string digits = std::to_string(static_cast<long long>(std::fabs(value)));
-    if (static_cast<int>(digits.size()) < minIntDigits)
-      digits.insert(0, static_cast<size_t>(minIntDigits) - digits.size(), '0');
-    return (value < 0 ? "-" : "") + digits;
+  if (decimals == 0 && std::fabs(value) < 1e15) {
+    auto whole = static_cast<long long>(value);
+    if (static_cast<double>(whole) == value) return FormatWhole(whole, minIntDigits);
   }
   // Fifteen significant digits, as a spreadsheet's number format sees the
   // value, then rounding half away from zero on those decimal digits: 0.15

@@ -3,6 +3,7 @@
 // number becomes text, so every part counts and formats the same way.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,22 @@ double LeadingNumber(std::string_view text);
 // "A", "////"), so that a garbled value stops a statistic instead of being
 // counted as 0. "10-" (overcast with gaps) reads 10.
 double RequiredNumber(std::string_view text);
+
+// The value of a text made of an optional "-" and 1 to 9 digits, nothing
+// else; false for any other text. Most A-file groups are such numbers, and
+// the statistics read every cell of a month several ways: inline.
+inline bool ShortWholeNumber(std::string_view text, int32_t& value) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (text.size() == i || text.size() - i > 9) return false;
+  int32_t v = 0;
+  for (size_t k = i; k < text.size(); ++k) {
+    unsigned digit = static_cast<unsigned char>(text[k]) - unsigned{'0'};
+    if (digit > 9) return false;
+    v = v * 10 + static_cast<int32_t>(digit);
+  }
+  value = i ? -v : v;
+  return true;
+}
 
 // True when the whole text, blanks at either end aside, reads as one number
 // (optional sign, digits, at most one decimal point, at least one digit).
@@ -35,6 +52,12 @@ std::string PlainNumber(std::string_view text);
 // "0000" = 4,0). A negative value keeps its "-" before the padded digits
 // (-5 in "00" is "-05"); a value that rounds to zero is written without it.
 std::string FormatFixed(double value, int minIntDigits, int decimals);
+
+// A whole number with at least minDigits digits, a "-" before the padding:
+// FormatWhole(-5, 2) is "-05". The same text as FormatFixed(value, minDigits, 0).
+std::string FormatWhole(long long value, int minDigits);
+// The same text written into out, reusing its storage.
+void AssignWhole(std::string& out, long long value, int minDigits);
 
 inline std::string Format0(double value) { return FormatFixed(value, 1, 0); }
 inline std::string Format00(double value) { return FormatFixed(value, 2, 0); }

@@ -11,4 +11,9 @@ namespace quillon {
 // written into a workbook as if it were data.
 int32_t RoundHalfAway(double x);
 
+// x rounded to the nearest whole number, a half to the even one (2.5 -> 2,
+// 3.5 -> 4): running sums of readings stay whole this way. Throws
+// std::range_error like RoundHalfAway when the result leaves the 32-bit range.
+int32_t RoundHalfEven(double x);
+
 }  // namespace quillon

@@ -25,6 +25,19 @@ TEST(RoundHalfAway, RefusesResultsOutside32Bits) {
   EXPECT_THROW(RoundHalfAway(std::numeric_limits<double>::quiet_NaN()), std::range_error);
 }
 
+TEST(RoundHalfEven, RoundsHalvesToEvenWithin32Bits) {
+  const std::pair<double, int> cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.6, 3}, {7.0, 7}};
+  for (const auto& [x, expected] : cases) EXPECT_EQ(RoundHalfEven(x), expected) << x;
+  EXPECT_THROW(RoundHalfEven(4e9), std::range_error);
+}
+
+TEST(AfterFirst, GivesTheTextBehindTheFirstSeparator) {
+  EXPECT_EQ(AfterFirst("NE/35", '/'), "35");
+  EXPECT_EQ(AfterFirst("-/-", '/'), "-");
+  EXPECT_EQ(AfterFirst("a/b/c", '/'), "b/c");
+  EXPECT_EQ(AfterFirst("35", '/'), "35");
+}
+
 TEST(CountOf, CountsOccurrencesWithoutOverlap) {
   EXPECT_EQ(CountOf("a,b,,c", ","), 3);
   EXPECT_EQ(CountOf("", ","), 0);
