@@ -18,6 +18,8 @@ MonthData HourlyMonth() {
       {"TableL2", {1, 25}}, {"TableZ", {1, 2}},   {"TableF3", {1, 4}},  {"TableA", {1, 4}},
       {"TableG", {1, 9}},   {"TableS", {1, 27}},  {"TableR3", {1, 2}}};
   MonthData m;
+  m.Header.Year = "2008";
+  m.Header.Month = "03";
   m.Header.DaysInMonth = 31;
   m.SectionModes.Resize(1, 20);
   m.TableR4.Resize(1, 3);
