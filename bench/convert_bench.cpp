@@ -64,8 +64,7 @@ long PeakKilobytes() {
 void RunConversion(benchmark::State& state, const fs::path& folder, int months, bool stats) {
   RunWindow w;
   w.sourceFolder = SourceFolderOf(folder.string());
-  std::string error;
-  auto entries = ScanFolder(w.sourceFolder, error);
+  auto entries = ScanFolder(w.sourceFolder).Value();
   SetupFileListGrid(w.fileList);
   FillFileList(w.fileList, entries);
   for (const auto& e : entries) w.fileDiskNames.push_back(e.diskName);

@@ -122,8 +122,8 @@ void BM_ExportGrid(benchmark::State& state) {
   std::filesystem::create_directories(folder);
   std::string path = (folder / "hourly.xls").string();
   for (auto _ : state) {
-    ExportResult result = g.ExportToExcel(path);
-    if (!result.ok) state.SkipWithError(result.reason.c_str());
+    Status result = g.ExportToExcel(path);
+    if (!result.Ok()) state.SkipWithError(ReasonOf(result).c_str());
   }
   state.counters["rows_per_s"] = benchmark::Counter(
       double{kRows} * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

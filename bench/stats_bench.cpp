@@ -20,7 +20,7 @@ const MonthData& HourlyMonth() {
     MonthData d;
     ResetMonthData(d);
     d.Header.FilePath = (fs::path(QUILLON_SAMPLES_DIR) / "A54511-200803.TXT").string();
-    ReadAFile("", d);
+    (void)ReadAFile(d);
     return d;
   }();
   return data;

@@ -23,7 +23,7 @@ const MonthData& Sample() {
     MonthData d;
     ResetMonthData(d);
     d.Header.FilePath = std::string(QUILLON_SAMPLES_DIR) + "/A54511-200803.TXT";
-    ReadAFile("", d);
+    (void)ReadAFile(d);
     return d;
   }();
   return data;

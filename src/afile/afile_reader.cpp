@@ -1,5 +1,6 @@
 #include "afile/afile_reader.h"
 
+#include <new>
 #include <stdexcept>
 
 #include "afile/decode/section_dispatch.h"
@@ -17,8 +18,8 @@ namespace {
 void ReadHeader(LineSource& lines, AFileHeader& header) {
   std::string line;
   if (!lines.Next(line)) throw FormatError(1, "the file is empty");
-  std::string error;
-  if (!ParseHeaderLine(Trim(line), header, error)) throw FormatError(1, error);
+  if (Status parsed = ParseHeaderLine(Trim(line), header); !parsed.Ok())
+    throw FormatError(1, parsed.Failure().reason);
   // The indicator decides how the trailer is read; a letter there leaves it
   // undecidable. A blank reads as 0, like the header's other codes.
   if (header.QualityControl && *header.QualityControl != " " && !IsNumeric(*header.QualityControl))
@@ -38,39 +39,39 @@ void ReadWhole(LineSource& lines, MonthData& data) {
   }
 }
 
-}  // namespace
-
-void ReadAFile(const std::string& appFolder, MonthData& data) { ReadAFile(appFolder, data, true); }
-
-void ReadAFile(const std::string&, MonthData& data, bool decode) {
-  AFileHeader& h = data.Header;
-  h.ReadOk = false;
-  h.ReadError.clear();
-  std::string error;
-  std::optional<LineSource> lines = LineSource::Open(TextOf(h.FilePath), error);
-  if (!lines) {
-    h.ReadError = error;
-    return;
-  }
-  ReadAFileLines(*lines, data, decode);
+// The header keeps the outcome for the run and the command line to read.
+Status Kept(AFileHeader& h, Status status) {
+  h.ReadOk = status.Ok();
+  h.ReadError = status.Ok() ? "" : status.Failure().reason;
+  return status;
 }
 
-void ReadAFileLines(LineSource& lines, MonthData& data, bool decode) {
-  AFileHeader& h = data.Header;
-  h.ReadOk = false;
-  h.ReadError.clear();
+Status ReadAndDecode(LineSource& lines, MonthData& data, bool decode) {
   try {
     ReadWhole(lines, data);
     if (decode) DecodeSections(data);
   } catch (const FormatError& e) {
-    h.ReadError = Printable(e.what());
-    return;
+    return Error{ErrorKind::Format, Printable(e.what())};
+  } catch (const std::bad_alloc&) {
+    return Error{ErrorKind::Unexpected, "out of memory while reading the file"};
   } catch (const std::exception& e) {
     // A decoder that trips over a cell must not take the run down with it.
-    h.ReadError = Printable(std::string("the values could not be decoded: ") + e.what());
-    return;
+    return Error{ErrorKind::Format,
+                 Printable(std::string("the values could not be decoded: ") + e.what())};
   }
-  h.ReadOk = true;
+  return Done();
+}
+
+}  // namespace
+
+Status ReadAFile(MonthData& data, bool decode) {
+  Result<LineSource> lines = LineSource::Open(TextOf(data.Header.FilePath));
+  if (!lines.Ok()) return Kept(data.Header, lines.Failure());
+  return ReadAFileLines(lines.Value(), data, decode);
+}
+
+Status ReadAFileLines(LineSource& lines, MonthData& data, bool decode) {
+  return Kept(data.Header, ReadAndDecode(lines, data, decode));
 }
 
 }  // namespace quillon

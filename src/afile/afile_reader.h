@@ -11,17 +11,15 @@
 namespace quillon {
 
 // On entry data.Header.FilePath names the file and the rest of the store is
-// as ResetMonthData left it. On return Header.ReadOk tells success; after a
-// failure Header.ReadError holds the reason ("line 812: expected section
-// \"F\", found \"D0\""), nothing has been decoded and the tables hold
-// whatever was read before the fault. The application folder is not used.
-void ReadAFile(const std::string& appFolder, MonthData& data);
-
-// As above; decode false leaves every cell as the raw text of the file, for
-// checking what the reader alone placed where.
-void ReadAFile(const std::string& appFolder, MonthData& data, bool decode);
+// as ResetMonthData left it. The outcome is returned and also kept in the
+// header: ReadOk, and after a failure ReadError with the reason ("line 812:
+// expected section \"F\", found \"D0\""); nothing has then been decoded
+// and the tables hold whatever was read before the fault. decode false
+// leaves every cell as the raw text of the file, for checking what the
+// reader alone placed where.
+Status ReadAFile(MonthData& data, bool decode = true);
 
 // The same from lines already at hand (the first line is the header).
-void ReadAFileLines(LineSource& lines, MonthData& data, bool decode = true);
+Status ReadAFileLines(LineSource& lines, MonthData& data, bool decode = true);
 
 }  // namespace quillon

@@ -146,19 +146,19 @@ bool IsYear(std::string_view year) {
 
 }  // namespace
 
-bool ParseHeaderLine(std::string_view line, AFileHeader& header, std::string& error) {
+Status ParseHeaderLine(std::string_view line, AFileHeader& header) {
   // Derived into a copy so that a refused line leaves the header untouched.
   AFileHeader h = header;
   size_t length = CharLength(line);
   if (length != 66 && length != 69 && length != 75) {
-    error = "header line has " + std::to_string(length) + " characters, expected 66, 69 or 75";
-    return false;
+    return Error{ErrorKind::Format, "header line has " + std::to_string(length) +
+                                        " characters, expected 66, 69 or 75"};
   }
   bool layout75 = length == 75;
   int kind = Code(line, layout75 ? 44 : 38);
   if (kind < 1 || kind > 5) {
-    error = "unknown station kind code \"" + Field(line, layout75 ? 44 : 38) + "\"";
-    return false;
+    return Error{ErrorKind::Format,
+                 "unknown station kind code \"" + Field(line, layout75 ? 44 : 38) + "\""};
   }
   h.HeaderLine = std::string(line);
   h.StationId = Field(line, 1, 5);
@@ -170,17 +170,15 @@ bool ParseHeaderLine(std::string_view line, AFileHeader& header, std::string& er
     Parse66Or69(line, h);
   h.CoverLine = "";
   if (!IsYear(*h.Year)) {
-    error = "header year \"" + *h.Year + "\" is not a year of four digits";
-    return false;
+    return Error{ErrorKind::Format, "header year \"" + *h.Year + "\" is not a year of four digits"};
   }
   long month = static_cast<long>(LeadingNumber(*h.Month));
   if (!IsNumeric(*h.Month) || month < 1 || month > 12) {
-    error = "header month \"" + *h.Month + "\" is not a month";
-    return false;
+    return Error{ErrorKind::Format, "header month \"" + *h.Month + "\" is not a month"};
   }
   h.DaysInMonth = DaysInMonth(static_cast<long>(LeadingNumber(*h.Year)), month);
   header = std::move(h);
-  return true;
+  return Done();
 }
 
 int TimesPerDaySlots(const AFileHeader& h) {

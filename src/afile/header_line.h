@@ -6,15 +6,15 @@
 #include <string_view>
 
 #include "afile/afile_header.h"
+#include "util/result.h"
 
 namespace quillon {
 
 // Derives every header field from the trimmed first line, whose length (66,
-// 69 or 75 characters) selects the layout. Returns false, with the reason in
-// error, for another length, a station kind code outside 1..5, a year that
-// is not four digits (or is "0000"), or a month outside 1..12; the header then holds no derived
-// fields.
-bool ParseHeaderLine(std::string_view trimmedLine, AFileHeader& header, std::string& error);
+// 69 or 75 characters) selects the layout. A format error for another length,
+// a station kind code outside 1..5, a year that is not four digits (or is
+// "0000"), or a month outside 1..12; the header then holds no derived fields.
+Status ParseHeaderLine(std::string_view trimmedLine, AFileHeader& header);
 
 // Observation slots per day: TimesPerDay with 3 counted as 4 (a
 // three-times station keeps an empty first slot). Automatic stations

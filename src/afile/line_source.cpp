@@ -47,33 +47,29 @@ bool ReadUpTo(int fd, size_t claimed, std::string& bytes) {
 
 LineSource::LineSource(std::string bytes) : bytes_(std::move(bytes)) {}
 
-std::optional<LineSource> LineSource::Open(const std::string& path, std::string& error) {
+Result<LineSource> LineSource::Open(const std::string& path) {
   // Without blocking: a pipe named like an A file must not wait for a writer.
   FileHandle file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
   struct stat info;
   if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
-    error = "cannot open " + path + ": " + std::strerror(errno);
-    return std::nullopt;
+    return Error{ErrorKind::Unreadable, "cannot open " + path + ": " + std::strerror(errno)};
   }
   if (S_ISDIR(info.st_mode)) {
-    error = "cannot open " + path + ": it is a folder";
-    return std::nullopt;
+    return Error{ErrorKind::Unreadable, "cannot open " + path + ": it is a folder"};
   }
   // A device or pipe may never end (a link to /dev/zero reads forever).
   if (!S_ISREG(info.st_mode)) {
-    error = "cannot open " + path + ": not a regular file";
-    return std::nullopt;
+    return Error{ErrorKind::Unreadable, "cannot open " + path + ": not a regular file"};
   }
   bool tooLarge = static_cast<uint64_t>(info.st_size) > kMaxFileBytes;
   std::string bytes;
   if (!tooLarge && !ReadUpTo(file.fd, static_cast<size_t>(info.st_size), bytes)) {
-    error = "cannot read " + path + ": " + std::strerror(errno);
-    return std::nullopt;
+    return Error{ErrorKind::Unreadable, "cannot read " + path + ": " + std::strerror(errno)};
   }
   if (tooLarge || bytes.size() > kMaxFileBytes) {
-    error = "cannot read " + path + ": more than " + std::to_string(kMaxFileBytes >> 20) +
-            " MiB is too large for an A file";
-    return std::nullopt;
+    return Error{ErrorKind::Unreadable, "cannot read " + path + ": more than " +
+                                            std::to_string(kMaxFileBytes >> 20) +
+                                            " MiB is too large for an A file"};
   }
   return LineSource(std::move(bytes));
 }

@@ -1,10 +1,11 @@
 // The lines of one A file, decoded from the stations' code page to UTF-8.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "util/result.h"
 
 namespace quillon {
 
@@ -16,10 +17,10 @@ class LineSource {
   // The text of a GBK-encoded file held in memory.
   explicit LineSource(std::string bytes);
 
-  // Opens and reads a file; nullopt with the reason in error when it cannot
-  // be opened or read, is not a regular file (a folder, pipe or device), or
-  // is too large to be an A file. Never waits for a writer.
-  static std::optional<LineSource> Open(const std::string& path, std::string& error);
+  // Opens and reads a file; an error when it cannot be opened or read, is
+  // not a regular file (a folder, pipe or device), or is too large to be an
+  // A file. Never waits for a writer.
+  static Result<LineSource> Open(const std::string& path);
 
   // The next line; false at the end of the text.
   bool Next(std::string& line);

@@ -110,14 +110,14 @@ void ConversionRun::ConvertFile(int row, bool hourlyWanted, bool statsWanted,
   MonthData& data = w_.monthData;
   ResetMonthData(data);
   data.Header.FilePath = path;
-  ReadAFile(w_.appFolder, data);
+  Status read = ReadAFile(data);
   if (statsWanted) {
     ClearStatistics(w_.results);
     ComputeMonthStatistics(data, w_.results);
   }
-  if (!data.Header.ReadOk) {
+  if (!read.Ok()) {
     ui_.SetStatus(path + "文件格式错误,不能读取!");
-    outcome_.unreadFiles.push_back({path, data.Header.ReadError});
+    outcome_.unreadFiles.push_back({path, read.Failure().reason});
     return;
   }
   // A block is appended whole or not at all: should writing fail half way,
@@ -140,11 +140,14 @@ void ConversionRun::ConvertFile(int row, bool hourlyWanted, bool statsWanted,
     }
     ++outcome_.converted;
   } catch (const std::exception& e) {
+    // The file itself was read: what failed is the writing (memory, a grid
+    // limit), and the user is told that, not that the file is malformed.
     if (hourlyWanted) w_.books[0].SetRows(hourlyRows);
     if (statsWanted) w_.books[1].SetRows(statsRows);
     w_.fileList.SetCellText(row, kFileTickColumn, "1");
-    ui_.SetStatus(path + "文件格式错误,不能读取!");
-    outcome_.unreadFiles.push_back({path, e.what()});
+    std::string reason = dynamic_cast<const std::bad_alloc*>(&e) ? "out of memory" : e.what();
+    ui_.SetStatus(path + "文件的数据未能写入工作簿:" + reason);
+    outcome_.unwrittenFiles.push_back({path, reason});
   }
 }
 
@@ -166,23 +169,32 @@ void ConversionRun::SaveBook(int index) {
     outcome_.unsavedBooks.push_back({path, clash});
     return;
   }
-  ExportResult result = w_.books[static_cast<size_t>(index)].ExportToExcel(path);
-  if (result.ok) {
+  Status saved = w_.books[static_cast<size_t>(index)].ExportToExcel(path);
+  if (saved.Ok()) {
     outcome_.savedBooks.push_back(path);
   } else {
-    outcome_.unsavedBooks.push_back({path, result.reason});
+    outcome_.unsavedBooks.push_back({path, saved.Failure().reason});
   }
 }
 
 void ConversionRun::ReportEnd() {
-  if (outcome_.unreadFiles.empty() && outcome_.unsavedBooks.empty()) {
+  const auto& unread = outcome_.unreadFiles;
+  const auto& unwritten = outcome_.unwrittenFiles;
+  if (unread.empty() && unwritten.empty() && outcome_.unsavedBooks.empty()) {
     ui_.SetStatus(kAllConverted);
     return;
   }
-  if (!outcome_.unreadFiles.empty()) {
-    std::string text =
-        "共有" + std::to_string(outcome_.unreadFiles.size()) + "个文件格式错误,不能读取:";
-    for (const auto& f : outcome_.unreadFiles) text += "\n" + f.path;
+  if (!unread.empty() || !unwritten.empty()) {
+    std::string text;
+    if (!unread.empty()) {
+      text = "共有" + std::to_string(unread.size()) + "个文件格式错误,不能读取:";
+      for (const auto& f : unread) text += "\n" + f.path;
+    }
+    if (!unwritten.empty()) {
+      if (!text.empty()) text += "\n";
+      text += "共有" + std::to_string(unwritten.size()) + "个文件的数据未能写入工作簿:";
+      for (const auto& f : unwritten) text += "\n" + f.path + ": " + f.reason;
+    }
     if (outcome_.nothingSaved) text += std::string("\n") + kNothingConverted;
     ui_.ShowMessage(text, kTitle, MessageIcon::Warning, MessageButtons::Ok);
     std::string status = text;

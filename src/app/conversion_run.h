@@ -25,7 +25,6 @@ struct RunWindow {
   std::array<Grid, 2> books;               // grdDestination: HourlyBook and StatsBook
   MonthData monthData;
   StatisticsResults results;
-  std::string appFolder;
 };
 
 // What a run did, for a summary and an exit status.
@@ -36,7 +35,8 @@ struct RunOutcome {
     std::string path;
     std::string reason;
   };
-  std::vector<Failure> unreadFiles;
+  std::vector<Failure> unreadFiles;     // not A files as the format has them, or not readable
+  std::vector<Failure> unwrittenFiles;  // read, but their rows could not be written
   std::vector<std::string> savedBooks;
   std::vector<Failure> unsavedBooks;
   // Files were ticked and none converted: no workbook was written, so the

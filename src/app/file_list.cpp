@@ -46,13 +46,12 @@ std::string SourceFolderOf(std::string_view folderText) {
   return folder;
 }
 
-std::vector<FileEntry> ScanFolder(const std::string& sourceFolder, std::string& error) {
+Result<std::vector<FileEntry>> ScanFolder(const std::string& sourceFolder) {
   std::vector<FileEntry> entries;
   std::error_code ec;
   std::filesystem::directory_iterator it(sourceFolder, ec), end;
   if (ec) {
-    error = "cannot list " + sourceFolder + ": " + ec.message();
-    return entries;
+    return Error{ErrorKind::Unreadable, "cannot list " + sourceFolder + ": " + ec.message()};
   }
   for (; it != end; it.increment(ec)) {
     if (ec) break;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/grid.h"
+#include "util/result.h"
 
 namespace quillon {
 
@@ -28,8 +29,8 @@ bool IsAcceptedAFileName(std::string_view name);
 std::string SourceFolderOf(std::string_view folderText);
 
 // The accepted A files of the folder, sorted by their upper-case names.
-// An unreadable folder gives an empty list and the reason in error.
-std::vector<FileEntry> ScanFolder(const std::string& sourceFolder, std::string& error);
+// An unreadable folder is an error with the reason.
+Result<std::vector<FileEntry>> ScanFolder(const std::string& sourceFolder);
 
 // Lays out the empty file list: headings, widths, 18 empty rows.
 void SetupFileListGrid(Grid& files);

@@ -253,7 +253,7 @@ void Grid::SetActiveCell(int row, int col) {
   activeCol_ = col;
 }
 
-ExportResult Grid::ExportToExcel(const std::string& path) const {
+Status Grid::ExportToExcel(const std::string& path) const {
   return xls::WriteWorkbookFile(*this, path);
 }
 

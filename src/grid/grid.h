@@ -15,8 +15,8 @@
 
 #include "grid/cell_range.h"
 #include "grid/cell_store.h"
-#include "grid/export_result.h"
 #include "grid/text_pool.h"
+#include "util/result.h"
 
 namespace quillon {
 
@@ -85,7 +85,7 @@ class Grid {
   void SetActiveCell(int row, int col);
 
   // Saves rows and columns from 1 as an Excel 97-2003 workbook at path.
-  ExportResult ExportToExcel(const std::string& path) const;
+  Status ExportToExcel(const std::string& path) const;
 
   // The stored texts, for writers that want each distinct text once: ids run
   // from 0 (the empty text) to TextCount() - 1.

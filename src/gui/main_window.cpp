@@ -110,7 +110,6 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), scale_(screen()->logicalDotsPerInch() / 96.0) {
   setObjectName("frmQuillon");
   setWindowTitle("Quillon");
-  w_.appFolder = SourceFolderOf(QCoreApplication::applicationDirPath().toStdString());
   SetupFileListGrid(w_.fileList);
   SetupElementGrid(w_.elementList);
   BuildControls();
@@ -257,8 +256,11 @@ void MainWindow::ScanFolderBox() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   std::vector<FileEntry> entries;
   w_.sourceFolder = SourceFolderOf(QFile::encodeName(scannedText_).toStdString());
-  std::string error;  // an unreadable folder lists no files, as an empty one
-  if (!scannedText_.isEmpty()) entries = ScanFolder(w_.sourceFolder, error);
+  // An unreadable folder lists no files, as an empty one.
+  if (!scannedText_.isEmpty()) {
+    Result<std::vector<FileEntry>> scan = ScanFolder(w_.sourceFolder);
+    if (scan.Ok()) entries = std::move(scan.Value());
+  }
   FillFileList(w_.fileList, entries);
   w_.fileDiskNames.clear();
   for (const FileEntry& e : entries) w_.fileDiskNames.push_back(e.diskName);
@@ -297,7 +299,6 @@ void MainWindow::StartRun() {
   CopyCells(w_.elementList, run_->elementList);
   run_->fileDiskNames = w_.fileDiskNames;
   run_->sourceFolder = w_.sourceFolder;
-  run_->appFolder = w_.appFolder;
   for (size_t i = 0; i < 2; ++i) run_->destination[i] = txtDestination_[i]->text().toStdString();
   RunDisplay display{
       [this](const QString& text) { SetStatus(text); },

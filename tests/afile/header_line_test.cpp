@@ -44,8 +44,8 @@ std::string Line75(std::initializer_list<std::pair<size_t, std::string>> extra =
 
 AFileHeader Parsed(const std::string& line) {
   AFileHeader h;
-  std::string error;
-  EXPECT_TRUE(ParseHeaderLine(line, h, error)) << error;
+  Status parsed = ParseHeaderLine(line, h);
+  EXPECT_TRUE(parsed.Ok()) << ReasonOf(parsed);
   return h;
 }
 
@@ -199,9 +199,10 @@ TEST(HeaderLine, RefusesLinesThatAreNotAHeader) {
                              Line75({{69, "2.00"}})};
   for (const std::string& line : bad) {
     AFileHeader h;
-    std::string error;
-    EXPECT_FALSE(ParseHeaderLine(line, h, error)) << line;
-    EXPECT_FALSE(error.empty());
+    Status parsed = ParseHeaderLine(line, h);
+    ASSERT_FALSE(parsed.Ok()) << line;
+    EXPECT_EQ(parsed.Failure().kind, ErrorKind::Format);
+    EXPECT_FALSE(parsed.Failure().reason.empty());
   }
 }
 
@@ -210,8 +211,8 @@ TEST(HeaderLine, CountsCharactersNotBytes) {
   std::string line = Line66();
   line.replace(45, 1, "中");
   AFileHeader h;
-  std::string error;
-  EXPECT_TRUE(ParseHeaderLine(line, h, error)) << error;
+  Status parsed = ParseHeaderLine(line, h);
+  EXPECT_TRUE(parsed.Ok()) << ReasonOf(parsed);
 }
 
 }  // namespace

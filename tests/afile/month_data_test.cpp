@@ -84,17 +84,18 @@ TEST(LineSource, UndecodableBytesBecomeReplacementCharacters) {
 
 TEST(LineSource, ReportsFilesThatCannotBeOpened) {
   test::TempFolder folder;
-  std::string error;
-  EXPECT_FALSE(LineSource::Open((folder.Path() / "missing.TXT").string(), error));
-  EXPECT_NE(error.find("cannot open"), std::string::npos);
-  EXPECT_FALSE(LineSource::Open(folder.Path().string(), error));
+  auto missing = LineSource::Open((folder.Path() / "missing.TXT").string());
+  ASSERT_FALSE(missing.Ok());
+  EXPECT_NE(missing.Failure().reason.find("cannot open"), std::string::npos);
+  EXPECT_EQ(missing.Failure().kind, ErrorKind::Unreadable);
+  EXPECT_FALSE(LineSource::Open(folder.Path().string()).Ok());
   std::string path = folder.Write("A54511-200801.TXT", "line\n");
-  auto lines = LineSource::Open(path, error);
-  ASSERT_TRUE(lines);
+  auto lines = LineSource::Open(path);
+  ASSERT_TRUE(lines.Ok());
   std::string line;
-  EXPECT_TRUE(lines->Next(line));
+  EXPECT_TRUE(lines.Value().Next(line));
   EXPECT_EQ(line, "line");
-  EXPECT_FALSE(lines->Next(line));
+  EXPECT_FALSE(lines.Value().Next(line));
 }
 
 }  // namespace

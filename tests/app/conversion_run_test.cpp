@@ -43,8 +43,7 @@ class ConversionRunTest : public ::testing::Test {
         fs::copy_file(entry.path(), folder.Path() / entry.path().filename());
     if (withBadFile) folder.Write("A00000-200001.TXT", "not an A file\r\n");
     w.sourceFolder = SourceFolderOf(folder.Path().string());
-    std::string error;
-    entries = ScanFolder(w.sourceFolder, error);
+    entries = ScanFolder(w.sourceFolder).Value();
     ASSERT_GE(entries.size(), 2u);
     SetupFileListGrid(w.fileList);
     FillFileList(w.fileList, entries);

@@ -35,9 +35,9 @@ TEST(FileList, ScanListsAcceptedFilesSortedAndUpperCase) {
   for (const char* name : {"A57036-200802.TXT", "a54511-200801.txt", "A54511-200813.TXT",
                            "notes.txt", "A54511-200712.TXT"})
     folder.Write(name, "x");
-  std::string error;
-  auto entries = ScanFolder(SourceFolderOf(folder.Path().string()), error);
-  EXPECT_EQ(error, "");
+  auto scan = ScanFolder(SourceFolderOf(folder.Path().string()));
+  ASSERT_TRUE(scan.Ok()) << scan.Failure().reason;
+  const auto& entries = scan.Value();
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].name, "A54511-200712.TXT");
   EXPECT_EQ(entries[1].name, "A54511-200801.TXT");
@@ -57,9 +57,9 @@ TEST(FileList, ScanListsAcceptedFilesSortedAndUpperCase) {
 }
 
 TEST(FileList, ScanOfAMissingFolderSaysWhy) {
-  std::string error;
-  EXPECT_TRUE(ScanFolder("/nonexistent/quillon/", error).empty());
-  EXPECT_NE(error, "");
+  auto scan = ScanFolder("/nonexistent/quillon/");
+  ASSERT_FALSE(scan.Ok());
+  EXPECT_NE(scan.Failure().reason.find("/nonexistent/quillon/"), std::string::npos);
 }
 
 TEST(FileList, HeadingClickTicksAllThenNone) {

@@ -33,8 +33,8 @@ std::vector<std::string> FolderContent(const fs::path& folder) {
 test::XlsBook Exported(const Grid& g) {
   test::TempFolder folder;
   auto path = folder.Path() / "book.xls";
-  ExportResult result = g.ExportToExcel(path.string());
-  EXPECT_TRUE(result.ok) << result.reason;
+  Status result = g.ExportToExcel(path.string());
+  EXPECT_TRUE(result.Ok()) << ReasonOf(result);
   EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
   return test::ReadXls(test::ReadFile(path));
 }
@@ -127,14 +127,14 @@ TEST(ExportToExcel, RefusesWhatAWorkbookCannotHoldBeforeWritingAnything) {
     g.SetCellText(1, 1, std::string(c.textLength, 'a'));
     g.SetCellText(1, c.cols - 1, "last");
     test::TempFolder folder;
-    ExportResult result = g.ExportToExcel((folder.Path() / "a.xls").string());
+    Status result = g.ExportToExcel((folder.Path() / "a.xls").string());
     if (*c.reason == '\0') {
-      EXPECT_TRUE(result.ok) << result.reason;
+      EXPECT_TRUE(result.Ok()) << ReasonOf(result);
       auto book = test::ReadXls(test::ReadFile(folder.Path() / "a.xls"));
       EXPECT_EQ(book.sheets[0].cells.at({0, c.cols - 2}), "last");
     } else {
-      EXPECT_FALSE(result.ok);
-      EXPECT_EQ(result.reason.rfind(c.reason, 0), 0u) << result.reason;
+      EXPECT_FALSE(result.Ok());
+      EXPECT_EQ(ReasonOf(result).rfind(c.reason, 0), 0u) << ReasonOf(result);
       EXPECT_TRUE(FolderContent(folder.Path()).empty());
     }
   }
@@ -168,9 +168,9 @@ TEST(ExportToExcel, ReportsAFailedSaveAndLeavesNothingBehind) {
     test::TempFolder folder;
     std::string target = c.target(folder.Path());
     auto before = FolderContent(folder.Path());
-    ExportResult result = g.ExportToExcel(target);
-    EXPECT_FALSE(result.ok) << target;
-    EXPECT_EQ(result.reason.rfind(c.reason, 0), 0u) << result.reason;
+    Status result = g.ExportToExcel(target);
+    EXPECT_FALSE(result.Ok()) << target;
+    EXPECT_EQ(ReasonOf(result).rfind(c.reason, 0), 0u) << ReasonOf(result);
     EXPECT_EQ(FolderContent(folder.Path()), before) << target;
   }
 }
@@ -192,9 +192,9 @@ TEST(ExportToExcel, ReportsAFailedSaveAndLeavesNothingBehind) {
   g.SetRows(3000);
   g.SetCols(3);
   for (int r = 1; r < 3000; ++r) g.SetCellText(r, 1, "2008010121 " + std::to_string(r));
-  ExportResult result = g.ExportToExcel(target);
-  fprintf(stderr, "%s\n", result.reason.c_str());
-  _exit(!result.ok && result.reason.rfind(reason, 0) == 0 ? 0 : 1);
+  Status result = g.ExportToExcel(target);
+  fprintf(stderr, "%s\n", ReasonOf(result).c_str());
+  _exit(!result.Ok() && ReasonOf(result).rfind(reason, 0) == 0 ? 0 : 1);
 }
 
 TEST(ExportToExcel, KeepsTheOldWorkbookWhenTheNewOneCannotBeWritten) {
@@ -237,7 +237,7 @@ TEST(ExportToExcel, ReplacesAnExistingWorkbookWhole) {
   g.SetRows(2);
   g.SetCols(2);
   g.SetCellText(1, 1, "年月日");
-  ASSERT_TRUE(g.ExportToExcel(target).ok);
+  ASSERT_TRUE(g.ExportToExcel(target).Ok());
   EXPECT_EQ(test::ReadXls(test::ReadFile(target)).sheets[0].cells.at({0, 0}), "年月日");
   EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
 }
@@ -247,7 +247,7 @@ void KilledSave(const fs::path& target) {
   pid_t child = fork();
   if (child == 0) {
     xls::AtomicFile file;
-    file.Open(target.string());
+    if (!file.Open(target.string()).Ok()) _exit(1);
     file.Write("half a workbook");
     _exit(0);  // no destructor: as if killed
   }
@@ -319,9 +319,9 @@ TEST(ExportToExcel, ReplacingKeepsWhatTheUserGaveTheWorkbook) {
     test::TempFolder folder;
     fs::path book = folder.Path() / c.name;
     c.before(book);
-    ExportResult result = g.ExportToExcel(book.string());
-    EXPECT_EQ(result.ok, c.reason.empty()) << c.what << ": " << result.reason;
-    EXPECT_EQ(result.reason.rfind(c.reason, 0), 0u) << c.what << ": " << result.reason;
+    Status result = g.ExportToExcel(book.string());
+    EXPECT_EQ(result.Ok(), c.reason.empty()) << c.what << ": " << ReasonOf(result);
+    EXPECT_EQ(ReasonOf(result).rfind(c.reason, 0), 0u) << c.what << ": " << ReasonOf(result);
     c.after(book);
   }
 }

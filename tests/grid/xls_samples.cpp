@@ -113,9 +113,9 @@ int main(int argc, char** argv) {
     Grid g;
     fill(g);
     std::string base = std::string(argv[1]) + "/" + name;
-    ExportResult result = g.ExportToExcel(base + ".xls");
-    if (!result.ok) {
-      std::fprintf(stderr, "%s: %s\n", name.c_str(), result.reason.c_str());
+    Status result = g.ExportToExcel(base + ".xls");
+    if (!result.Ok()) {
+      std::fprintf(stderr, "%s: %s\n", name.c_str(), ReasonOf(result).c_str());
       return 1;
     }
     std::ofstream(base + ".json") << Dump(g);

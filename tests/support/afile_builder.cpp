@@ -116,7 +116,7 @@ MonthData ReadBuilt(const AFileBuilder& file, bool decode) {
   ResetMonthData(data);
   data.Header.FilePath = file.FileName();
   LineSource lines(file.Bytes());
-  ReadAFileLines(lines, data, decode);
+  (void)ReadAFileLines(lines, data, decode);  // the header keeps the outcome
   return data;
 }
 

@@ -1,11 +1,16 @@
-// The subcommands of quillon-cli. Each returns the process exit status:
-// 0 done, 1 a file could not be read, 2 a usage error.
+// The subcommands of quillon-cli. Each returns the process exit status.
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace quillon::cli {
+
+enum ExitStatus : int {
+  kExitDone = 0,        // every file read (and converted, and every workbook saved)
+  kExitFileFailed = 1,  // a file could not be read or converted; the others were
+  kExitUsage = 2,       // a usage error, a workbook not saved, or an unforeseen fault
+};
 
 // info [--json] FILE...: what is read from each file, or why it is not read.
 int RunInfo(const std::vector<std::string>& files, bool json);

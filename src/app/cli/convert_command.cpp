@@ -74,6 +74,8 @@ void PrintSummary(const RunOutcome& outcome, std::ostream& out) {
   out << "converted " << outcome.converted << " file(s)\n";
   for (const auto& f : outcome.unreadFiles)
     out << "not read: " << f.path << ": " << f.reason << "\n";
+  for (const auto& f : outcome.unwrittenFiles)
+    out << "not written: " << f.path << ": " << f.reason << "\n";
   if (outcome.nothingSaved) out << "no workbook saved: no file was converted\n";
   for (const auto& book : outcome.savedBooks) out << "saved: " << book << "\n";
   for (const auto& book : outcome.unsavedBooks)
@@ -86,20 +88,20 @@ int RunConvert(const ConvertOptions& options) {
   RunWindow w;
   w.sourceFolder = SourceFolderOf(options.folder);
   w.outputFolder = options.outFolder;
-  std::string error;
-  std::vector<FileEntry> entries = ScanFolder(w.sourceFolder, error);
-  if (!error.empty()) {
-    std::cerr << error << "\n";
-    return 2;
+  Result<std::vector<FileEntry>> scan = ScanFolder(w.sourceFolder);
+  if (!scan.Ok()) {
+    std::cerr << scan.Failure().reason << "\n";
+    return kExitUsage;
   }
+  const std::vector<FileEntry>& entries = scan.Value();
   if (entries.empty()) {
     std::cerr << "no accepted A file in the folder: " << options.folder << "\n";
-    return 2;
+    return kExitUsage;
   }
   std::vector<std::string> names = SplitList(options.files);
   if (options.filesGiven && names.empty()) {
     std::cerr << "--files names no file\n";
-    return 2;
+    return kExitUsage;
   }
   SetupFileListGrid(w.fileList);
   FillFileList(w.fileList, entries);
@@ -112,7 +114,7 @@ int RunConvert(const ConvertOptions& options) {
   if (statsElements.empty() && !options.statsName.empty()) statsElements = "all";
   if (!TickFiles(w, entries, names) || !TickElementColumn(w, kTimedRecordColumn, hourlyElements) ||
       !TickElementColumn(w, kStatisticsColumn, statsElements))
-    return 2;
+    return kExitUsage;
   if (!options.hourlyName.empty()) w.destination[0] = WithXlsExtension(options.hourlyName);
   // The run always asks for the timed-record name, as the window's first box
   // does; a conversion that wants only statistics never writes that book, so
@@ -122,22 +124,22 @@ int RunConvert(const ConvertOptions& options) {
   if (!options.statsName.empty()) w.destination[1] = WithXlsExtension(options.statsName);
   ConsoleReporter reporter;
   RunOutcome outcome = ConversionRun(w, reporter).Run();
-  if (outcome.stopped) return 2;
+  if (outcome.stopped) return kExitUsage;
   PrintSummary(outcome, std::cout);
-  if (!outcome.unsavedBooks.empty()) return 2;
-  return outcome.unreadFiles.empty() ? 0 : 1;
+  if (!outcome.unsavedBooks.empty()) return kExitUsage;
+  return outcome.unreadFiles.empty() && outcome.unwrittenFiles.empty() ? kExitDone
+                                                                       : kExitFileFailed;
 }
 
 int RunList(const std::string& folder) {
-  std::string error;
-  std::vector<FileEntry> entries = ScanFolder(SourceFolderOf(folder), error);
-  if (!error.empty()) {
-    std::cerr << error << "\n";
-    return 2;
+  Result<std::vector<FileEntry>> scan = ScanFolder(SourceFolderOf(folder));
+  if (!scan.Ok()) {
+    std::cerr << scan.Failure().reason << "\n";
+    return kExitUsage;
   }
-  for (const FileEntry& e : entries)
+  for (const FileEntry& e : scan.Value())
     std::cout << e.name << "\t" << e.station << "\t" << e.yearMonth << "\n";
-  return 0;
+  return kExitDone;
 }
 
 }  // namespace quillon::cli

@@ -34,15 +34,14 @@ int RunDump(const std::string& file, const std::vector<std::string>& tables, boo
   for (const std::string& name : tables)
     if (!KnownName(name)) {
       std::cerr << "unknown table " << name << " (TableP ... TableR3, TableR4)\n";
-      return 2;
+      return kExitUsage;
     }
   MonthData data;
   ResetMonthData(data);
   data.Header.FilePath = file;
-  ReadAFile("", data, /*decode=*/!raw);
-  if (!data.Header.ReadOk) {
-    std::cerr << file << "文件格式错误,不能读取!\n  " << data.Header.ReadError << "\n";
-    return 1;
+  if (Status read = ReadAFile(data, /*decode=*/!raw); !read.Ok()) {
+    std::cerr << file << "文件格式错误,不能读取!\n  " << read.Failure().reason << "\n";
+    return kExitFileFailed;
   }
   for (const std::string& name : tables) {
     if (tables.size() > 1) std::cout << "# " << name << '\n';
@@ -51,7 +50,7 @@ int RunDump(const std::string& file, const std::vector<std::string>& tables, boo
     else
       PrintTable(*TableByName(data, name), std::cout);
   }
-  return 0;
+  return kExitDone;
 }
 
 }  // namespace quillon::cli

@@ -31,7 +31,7 @@ std::string_view TimedName(TimedColumn timed) {
 int RunElements(bool json) {
   if (!json) {
     for (const Element& e : Elements()) std::cout << e.name << "\n";
-    return 0;
+    return kExitDone;
   }
   nlohmann::json list = nlohmann::json::array();
   for (const Element& e : Elements()) {
@@ -43,7 +43,7 @@ int RunElements(bool json) {
                     {"statsTitles", titles}});
   }
   std::cout << list.dump(2) << "\n";
-  return 0;
+  return kExitDone;
 }
 
 }  // namespace quillon::cli

@@ -10,10 +10,11 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-void Read(const std::string& path, MonthData& data) {
+// The outcome is also kept in the header, which info shows whole.
+bool Read(const std::string& path, MonthData& data) {
   ResetMonthData(data);
   data.Header.FilePath = path;
-  ReadAFile("", data);
+  return ReadAFile(data).Ok();
 }
 
 Json Nullable(const std::optional<std::string>& slot) { return slot ? Json(*slot) : Json(nullptr); }
@@ -90,9 +91,9 @@ int RunInfo(const std::vector<std::string>& files, bool json) {
   Json all = Json::array();
   bool allOk = true;
   for (const std::string& file : files) {
-    Read(file, data);
+    bool ok = Read(file, data);
     Json j = ToJson(data);
-    allOk = allOk && data.Header.ReadOk;
+    allOk = allOk && ok;
     if (json)
       all.push_back(j);
     else
@@ -101,7 +102,7 @@ int RunInfo(const std::vector<std::string>& files, bool json) {
   // A path (or a text of the file) need not be valid UTF-8; JSON must be,
   // so such bytes are written as the replacement character.
   if (json) std::cout << all.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
-  return allOk ? 0 : 1;
+  return allOk ? kExitDone : kExitFileFailed;
 }
 
 }  // namespace quillon::cli

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e) == 0 ? 0 : 2;
+    return app.exit(e) == 0 ? quillon::cli::kExitDone : quillon::cli::kExitUsage;
   }
   convert.filesGiven = files->count() > 0;
   // A fault nobody foresaw still ends with its reason and a status, never
@@ -60,5 +60,5 @@ int main(int argc, char** argv) {
   } catch (const std::exception& e) {
     std::cerr << "quillon-cli: " << e.what() << "\n";
   }
-  return 2;
+  return quillon::cli::kExitUsage;
 }

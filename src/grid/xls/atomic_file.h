@@ -15,8 +15,8 @@
 #include <cstdint>
 #include <string>
 
-#include "grid/export_result.h"
 #include "grid/xls/byte_sink.h"
+#include "util/result.h"
 
 namespace quillon::xls {
 
@@ -29,7 +29,7 @@ class AtomicFile : public ByteSink {
 
   // Checks the target and creates the temporary file next to it; temporary
   // files that a killed save of the same target left behind are removed.
-  ExportResult Open(const std::string& target);
+  Status Open(const std::string& target);
 
   void Write(std::string_view bytes) override;
   void Overwrite(uint64_t offset, std::string_view bytes) override;
@@ -37,15 +37,15 @@ class AtomicFile : public ByteSink {
   bool Failed() const override { return error_ != 0; }
 
   // Puts the file in place of the target.
-  ExportResult Commit();
+  Status Commit();
 
  private:
-  ExportResult CheckTarget();
-  ExportResult CreateTemp();
+  Status CheckTarget();
+  Status CreateTemp();
   void KeepTargetsAttributes();
   void Flush();
   void Discard();
-  ExportResult WriteFailure() const;
+  Status WriteFailure() const;
 
   std::string target_;  // as the user named it, for the reasons
   std::string real_;    // the file written: the target with its links followed

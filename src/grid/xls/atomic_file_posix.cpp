@@ -15,14 +15,14 @@ namespace {
 
 constexpr size_t kBufferBytes = 1 << 20;
 
-ExportResult Failure(std::string reason) { return {false, std::move(reason)}; }
+Status Failure(std::string reason) { return Error{ErrorKind::Unwritable, std::move(reason)}; }
 
 std::string Described(const std::string& what, const std::string& path, int error) {
   return what + ": " + path + " (" + std::strerror(error) + ")";
 }
 
 // Why nothing could be created in the folder.
-ExportResult FolderFailure(int error, const std::string& folder) {
+Status FolderFailure(int error, const std::string& folder) {
   switch (error) {
     case ENOENT:
       return Failure("folder does not exist: " + folder);
@@ -124,7 +124,7 @@ void AtomicFile::Discard() {
   temp_.clear();
 }
 
-ExportResult AtomicFile::Open(const std::string& target) {
+Status AtomicFile::Open(const std::string& target) {
   target_ = target;
   if (target.empty() || !std::filesystem::path(target).has_filename())
     return Failure("target is a folder: " + target);
@@ -132,18 +132,18 @@ ExportResult AtomicFile::Open(const std::string& target) {
     return Failure(Described("cannot follow the links of", target, error));
   std::filesystem::path real(real_);
   folder_ = real.parent_path().empty() ? "." : real.parent_path().string();
-  if (ExportResult checked = CheckTarget(); !checked.ok) return checked;
+  if (Status checked = CheckTarget(); !checked.Ok()) return checked;
   struct stat info;
   if (::stat(folder_.c_str(), &info) != 0) return FolderFailure(errno, folder_);
   if (!S_ISDIR(info.st_mode)) return Failure("not a folder: " + folder_);
   return CreateTemp();
 }
 
-ExportResult AtomicFile::CheckTarget() {
+Status AtomicFile::CheckTarget() {
   struct stat info;
   if (::stat(real_.c_str(), &info) != 0) {
     if (errno == ENAMETOOLONG) return Failure("name too long: " + target_);
-    return {true, {}};
+    return Done();
   }
   if (S_ISDIR(info.st_mode)) return Failure("target is a folder: " + target_);
   // Renaming over a device or pipe would replace it by a plain file.
@@ -157,10 +157,10 @@ ExportResult AtomicFile::CheckTarget() {
   mode_ = info.st_mode & 0777;
   owner_ = info.st_uid;
   group_ = info.st_gid;
-  return {true, {}};
+  return Done();
 }
 
-ExportResult AtomicFile::CreateTemp() {
+Status AtomicFile::CreateTemp() {
   std::string prefix = TempPrefix(real_);
   RemoveLeftovers(folder_, prefix);
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -170,7 +170,7 @@ ExportResult AtomicFile::CreateTemp() {
       temp_ = temp;
       ::flock(fd_, LOCK_EX | LOCK_NB);  // held until the save ends; see RemoveLeftovers
       buffer_.reserve(kBufferBytes);
-      return {true, {}};
+      return Done();
     }
     if (errno != EEXIST) return FolderFailure(errno, folder_);
   }
@@ -211,7 +211,7 @@ void AtomicFile::Overwrite(uint64_t offset, std::string_view bytes) {
     error_ = errno;
 }
 
-ExportResult AtomicFile::WriteFailure() const {
+Status AtomicFile::WriteFailure() const {
   switch (error_) {
     case ENOSPC:
     case EDQUOT:
@@ -223,7 +223,7 @@ ExportResult AtomicFile::WriteFailure() const {
   }
 }
 
-ExportResult AtomicFile::Commit() {
+Status AtomicFile::Commit() {
   if (fd_ < 0) return Failure("no file open for: " + target_);
   Flush();
   KeepTargetsAttributes();
@@ -231,7 +231,7 @@ ExportResult AtomicFile::Commit() {
   if (::close(fd_) != 0 && error_ == 0) error_ = errno;
   fd_ = -1;
   if (error_ != 0) {
-    ExportResult failure = WriteFailure();
+    Status failure = WriteFailure();
     Discard();
     return failure;
   }
@@ -249,7 +249,7 @@ ExportResult AtomicFile::Commit() {
     ::fsync(folder);
     ::close(folder);
   }
-  return {true, {}};
+  return Done();
 }
 
 }  // namespace quillon::xls

@@ -11,27 +11,29 @@ namespace quillon::xls {
 
 namespace {
 
-ExportResult Write(const Grid& grid, const std::string& path) {
-  WorkbookPlan plan = PlanWorkbook(grid);
-  if (!plan.error.empty()) return {false, plan.error};
+Status Write(const Grid& grid, const std::string& path) {
+  Result<WorkbookPlan> planned = PlanWorkbook(grid);
+  if (!planned.Ok()) return planned.Failure();
+  const WorkbookPlan& plan = planned.Value();
   AtomicFile file;
-  if (ExportResult opened = file.Open(path); !opened.ok) return opened;
+  if (Status opened = file.Open(path); !opened.Ok()) return opened;
   CompoundFileWriter container(file, u"Workbook");
   WriteWorkbookStream(grid, plan, container);
   container.Finish();
-  if (container.TooLarge()) return {false, "workbook over 4 GB, too large to save: " + path};
+  if (container.TooLarge())
+    return Error{ErrorKind::TooLarge, "workbook over 4 GB, too large to save: " + path};
   return file.Commit();
 }
 
 }  // namespace
 
-ExportResult WriteWorkbookFile(const Grid& grid, const std::string& path) {
+Status WriteWorkbookFile(const Grid& grid, const std::string& path) {
   // A save that runs out of memory is a failed save, not the end of the run;
   // the temporary file is gone by the time the exception arrives here.
   try {
     return Write(grid, path);
   } catch (const std::exception& e) {
-    return {false, "cannot save " + path + ": " + e.what()};
+    return Error{ErrorKind::Unexpected, "cannot save " + path + ": " + e.what()};
   }
 }
 

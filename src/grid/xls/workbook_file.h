@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "grid/export_result.h"
+#include "util/result.h"
 
 namespace quillon {
 class Grid;
@@ -12,6 +12,6 @@ class Grid;
 
 namespace quillon::xls {
 
-ExportResult WriteWorkbookFile(const Grid& grid, const std::string& path);
+Status WriteWorkbookFile(const Grid& grid, const std::string& path);
 
 }  // namespace quillon::xls

@@ -145,14 +145,13 @@ uint16_t RowHeightTwips(int pixels) {
   return static_cast<uint16_t>(std::min<long>(twips, kMaxRowTwips));
 }
 
-WorkbookPlan PlanWorkbook(const Grid& grid) {
+Result<WorkbookPlan> PlanWorkbook(const Grid& grid) {
   WorkbookPlan plan;
   plan.cols = std::max(grid.Cols() - 1, 0);
   if (plan.cols > kMaxSheetCols) {
-    plan.error = "the grid has " + std::to_string(plan.cols) +
-                 " columns to save; a workbook sheet holds at most " +
-                 std::to_string(kMaxSheetCols);
-    return plan;
+    return Error{ErrorKind::TooLarge, "the grid has " + std::to_string(plan.cols) +
+                                          " columns to save; a workbook sheet holds at most " +
+                                          std::to_string(kMaxSheetCols)};
   }
   plan.sheets = SplitIntoSheets(grid.Rows());
   plan.stringIndex.assign(grid.TextCount(), kUnused);
@@ -165,10 +164,10 @@ WorkbookPlan PlanWorkbook(const Grid& grid) {
         if (plan.stringIndex[id] == kUnused) {
           auto index = plan.strings.Add(grid.Text(id));
           if (!index) {
-            plan.error = "cell (" + std::to_string(row) + ", " + std::to_string(c) +
-                         ") holds more than " + std::to_string(SharedStrings::kMaxChars) +
-                         " characters, more than a workbook cell takes";
-            return plan;
+            return Error{ErrorKind::TooLarge, "cell (" + std::to_string(row) + ", " +
+                                                  std::to_string(c) + ") holds more than " +
+                                                  std::to_string(SharedStrings::kMaxChars) +
+                                                  " characters, more than a workbook cell takes"};
           }
           plan.stringIndex[id] = *index;
         }

@@ -12,20 +12,21 @@
 #include "grid/xls/byte_sink.h"
 #include "grid/xls/shared_strings.h"
 #include "grid/xls/sheet_split.h"
+#include "util/result.h"
 
 namespace quillon::xls {
 
 // Everything decided before a byte is written, so a grid that cannot be
 // saved is refused before any file is touched.
 struct WorkbookPlan {
-  std::string error;  // why the grid cannot be saved; empty when it can
   std::vector<SheetRows> sheets;
   int cols = 0;  // the grid's columns 1 .. cols
   SharedStrings strings;
   std::vector<uint32_t> stringIndex;  // by the grid's text id
 };
 
-WorkbookPlan PlanWorkbook(const Grid& grid);
+// Refused, with the reason, when the grid holds more than a workbook takes.
+Result<WorkbookPlan> PlanWorkbook(const Grid& grid);
 void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out);
 
 // Grid pixels in a workbook's units: column widths in 1/256 of a character
