@@ -1,5 +1,6 @@
 #include "stats/sunshine.h"
 
+#include "stats/reading_tally.h"
 #include "util/number_text.h"
 #include "util/possible_sunshine.h"
 #include "util/rounding.h"
@@ -22,16 +23,16 @@ void SunshinePercentages(int days, const ElementTable& tableS, const AFileHeader
     if (tableS.At(day, tableS.LastSlot()) != "-")
       possibleSum += static_cast<float>(
           PossibleSunshine(year, month, std::to_string(day), latitude, longitude));
-    const std::string& total = tableS.At(day, 27);
-    if (total.empty() || total == "-") continue;
-    double tenths = RequiredNumber(total);
+    Reading total = ReadingOf(tableS.At(day, 27));
+    if (total.kind != Reading::kValue) continue;
+    double tenths = total.Value();
     highDays += tenths >= high;
     lowDays += tenths <= low;
   }
   float scaled = possibleSum * 10.0f;
   int32_t possible = RoundHalfAway(scaled);
   const std::string& monthTotal = periodStats.At(4, 458);
-  if (monthTotal.empty() || monthTotal == "-") {
+  if (monthTotal.empty() || IsMissing(monthTotal)) {
     for (int i = 1; i <= 3; ++i) sunshineStats.At(i) = monthTotal;
     return;
   }
