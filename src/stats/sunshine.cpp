@@ -13,16 +13,16 @@ namespace quillon {
 void SunshinePercentages(int days, const ElementTable& tableS, const AFileHeader& header,
                          const ElementTable& periodStats, TextList& sunshineStats) {
   std::string year = TextOf(header.Year), month = TextOf(header.Month);
-  std::string latitude = TextOf(header.Latitude), longitude = TextOf(header.Longitude);
-  double middle = PossibleSunshine(year, month, "16", latitude, longitude);
+  StationPosition station = PositionOf(TextOf(header.Latitude), TextOf(header.Longitude));
+  double middle = PossibleSunshine(year, month, "16", station);
   int32_t high = RoundHalfAway(middle * 6);  // 60 %, in tenths of an hour
   int32_t low = RoundHalfAway(middle * 2);   // 20 %
   float possibleSum = 0;
   int highDays = 0, lowDays = 0;
   for (int day = 1; day <= days; ++day) {
     if (tableS.At(day, tableS.LastSlot()) != "-")
-      possibleSum += static_cast<float>(
-          PossibleSunshine(year, month, std::to_string(day), latitude, longitude));
+      possibleSum +=
+          static_cast<float>(PossibleSunshine(year, month, std::to_string(day), station));
     Reading total = ReadingOf(tableS.At(day, 27));
     if (total.kind != Reading::kValue) continue;
     double tenths = total.Value();
