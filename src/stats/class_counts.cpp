@@ -4,9 +4,9 @@
 #include <limits>
 #include <span>
 #include <stdexcept>
-#include <vector>
 
-#include "stats/cell_tally.h"
+#include "stats/element_means.h"
+#include "stats/reading_tally.h"
 #include "util/number_text.h"
 
 namespace quillon {
@@ -90,85 +90,36 @@ void VisibilityClassCounts(int days, const ElementTable& tableV, ElementTable& v
 void HourlyPrecipitationTotals(int days, const ElementTable& tableR2, ElementTable& dailyStats,
                                std::string& hourlyPrecipTotal) {
   for (int day = 1; day <= days; ++day) {
-    int empty = 0, missing = 0, excused = 0;
+    ReadingTally hours;
+    int excused = 0;
     bool afterMark = false;
-    double sum = 0;
     for (int slot = 1; slot <= 24; ++slot) {
       std::string_view cell = tableR2.At(day, slot);
-      if (cell.empty()) {
-        ++empty;
-        afterMark = false;
-      } else if (cell == "-") {
-        ++missing;
-        excused += afterMark;
-      } else if (cell == "A") {
+      if (cell == "A") {
         afterMark = true;
-      } else {
-        sum += RequiredNumber(cell);
-        afterMark = false;
+        continue;
       }
+      Reading reading = ReadingOf(cell);
+      hours.Add(reading);
+      if (reading.kind == Reading::kMissing)
+        excused += afterMark;
+      else
+        afterMark = false;
     }
     std::string& total = dailyStats.At(day, 15);
-    if (empty + missing == 24)
-      total = missing > 0 ? "-" : "";
+    if (hours.NothingIn(24))
+      total = hours.missing > 0 ? "-" : "";
+    else if (hours.missing - excused > 0)
+      total = "-";
     else
-      total = missing - excused > 0 ? "-" : FormatGeneral(sum);
+      AssignWhole(total, hours.sum, 1);
   }
-  hourlyPrecipTotal = MonthText(days, dailyStats, 15, /*total=*/true, /*wind=*/false);
+  hourlyPrecipTotal = MonthMean(days, dailyStats, 15, /*total=*/true);
 }
 
 namespace {
 
-// The speeds of a month of the ten-minute wind, each cell read once: the
-// daily, hourly and monthly means all count the same cells.
-class SpeedGrid {
- public:
-  SpeedGrid(int days, const ElementTable& table) : days_(days) {
-    cells_.resize(static_cast<size_t>(days) * 24);
-    for (int day = 1; day <= days; ++day)
-      for (int slot = 1; slot <= 24; ++slot) {
-        std::string_view speed = SpeedOf(table.At(day, slot));
-        Speed& cell = At(day, slot);
-        cell.kind = speed.empty() ? Kind::Empty : speed == "-" ? Kind::Missing : Kind::Value;
-        if (cell.kind == Kind::Value) cell.value = RequiredNumber(speed);
-      }
-  }
-
-  CellTally Day(int day, int n) const {
-    CellTally tally;
-    for (int i = 1; i <= n; ++i) Add(tally, At(day, n == 4 ? 6 * i : i));
-    return tally;
-  }
-  CellTally Hour(int slot) const {
-    CellTally tally;
-    for (int day = 1; day <= days_; ++day) Add(tally, At(day, slot));
-    return tally;
-  }
-
- private:
-  enum class Kind { Empty, Missing, Value };
-  struct Speed {
-    Kind kind = Kind::Empty;
-    double value = 0;
-  };
-  static void Add(CellTally& tally, const Speed& s) {
-    if (s.kind == Kind::Empty)
-      ++tally.empty;
-    else if (s.kind == Kind::Missing)
-      ++tally.missing;
-    else
-      tally.AddValue(s.value);
-  }
-  Speed& At(int day, int slot) { return cells_[static_cast<size_t>(day - 1) * 24 + slot - 1]; }
-  const Speed& At(int day, int slot) const {
-    return cells_[static_cast<size_t>(day - 1) * 24 + slot - 1];
-  }
-
-  int days_;
-  std::vector<Speed> cells_;
-};
-
-bool HasValue(const std::string& text) { return text != "-" && !text.empty(); }
+bool HasValue(const std::string& text) { return !text.empty() && !IsMissing(text); }
 
 }  // namespace
 
@@ -176,33 +127,34 @@ bool HasValue(const std::string& text) { return text != "-" && !text.empty(); }
 // averaged. A day lacking a main time takes its 24-hour mean and the reverse.
 void RecordedWindSpeedMeans(int days, const ElementTable& tableF2, ElementTable& dailyStats,
                             TextList& windSpeedStats) {
-  SpeedGrid speeds(days, tableF2);
   for (int day = 1; day <= days; ++day) {
     std::string& fourTimes = dailyStats.At(day, 18);
     std::string& allHours = dailyStats.At(day, 19);
-    fourTimes = DailyMeanText(speeds.Day(day, 4), 4);
-    allHours = DailyMeanText(speeds.Day(day, 24), 24);
-    if (allHours == "-" && HasValue(fourTimes))
+    fourTimes = DailyMean(tableF2, day, 4, "F");
+    allHours = DailyMean(tableF2, day, 24, "F");
+    if (IsMissing(allHours) && HasValue(fourTimes))
       allHours = fourTimes;
-    else if (fourTimes == "-" && HasValue(allHours))
+    else if (IsMissing(fourTimes) && HasValue(allHours))
       fourTimes = allHours;
   }
   int mainMissing = 0, anyMissing = 0;
   for (int slot = 1; slot <= 24; ++slot) {
-    CellTally hour = speeds.Hour(slot);
-    windSpeedStats.At(slot) = PeriodText(hour, days, 6, false);
-    anyMissing += hour.missing;
-    if (slot % 6 == 0) mainMissing += hour.missing;
+    windSpeedStats.At(slot) = MonthMean(days, tableF2, slot, false);
+    int missing = 0;
+    for (int day = 1; day <= days; ++day)
+      missing += IsMissing(ReadingText(tableF2.At(day, slot), true));
+    anyMissing += missing;
+    if (slot % 6 == 0) mainMissing += missing;
   }
-  windSpeedStats.At(25) = MonthText(days, dailyStats, 18, false, false);
-  windSpeedStats.At(26) = MonthText(days, dailyStats, 19, false, false);
+  windSpeedStats.At(25) = MonthMean(days, dailyStats, 18, false);
+  windSpeedStats.At(26) = MonthMean(days, dailyStats, 19, false);
   // Missing hours: the month's mean is the mean of the hour means.
   ElementTable hourMeans;
   hourMeans.Resize(1, 1, 26);
   for (int slot = 1; slot <= 26; ++slot) hourMeans.At(1, slot) = windSpeedStats.At(slot);
-  if (mainMissing > 0) windSpeedStats.At(25) = DailySpeedMean(hourMeans, 1, 4);
-  if (anyMissing > 0) windSpeedStats.At(26) = DailySpeedMean(hourMeans, 1, 24);
-  if (windSpeedStats.At(26) == "-" && HasValue(windSpeedStats.At(25)))
+  if (mainMissing > 0) windSpeedStats.At(25) = DailyMean(hourMeans, 1, 4, "F");
+  if (anyMissing > 0) windSpeedStats.At(26) = DailyMean(hourMeans, 1, 24, "F");
+  if (IsMissing(windSpeedStats.At(26)) && HasValue(windSpeedStats.At(25)))
     windSpeedStats.At(26) = windSpeedStats.At(25);
 }
 

@@ -4,11 +4,12 @@
 #include <array>
 #include <stdexcept>
 
-#include "stats/cell_tally.h"
+#include "stats/element_means.h"
+#include "stats/month_extremes.h"
+#include "stats/reading_tally.h"
 #include "util/calendar.h"
 #include "util/fields.h"
 #include "util/number_text.h"
-#include "util/rounding.h"
 #include "util/text_replace.h"
 
 namespace quillon {
@@ -17,40 +18,25 @@ namespace {
 // Amount thresholds in tenths of a millimetre: 0.1, 1, 5, 10, 25, 50, 100 and 150 mm.
 constexpr std::array<double, 8> kThresholds{1, 10, 50, 100, 250, 500, 1000, 1500};
 
-// An amount cell: "A" is rain measured together with a later observation, so
-// it adds nothing by itself; anything else must be a number.
-double AmountValue(std::string_view cell) { return cell == "A" ? 0.0 : RequiredNumber(cell); }
+// An amount cell counts by its leading number, as every reading does: "A",
+// rain measured together with a later observation, adds nothing by itself.
+double AmountValue(std::string_view cell) { return LeadingNumber(cell); }
 
 std::string DailyAmount0808(std::string_view a, std::string_view b) {
   std::string t = std::string(a) + std::string(b);
   if (t.empty()) return "";
   if (t == "-" || t == "--") return "-";
-  if (t.find('-') == std::string::npos)
-    return FormatGeneral((a.empty() ? 0 : AmountValue(a)) + (b.empty() ? 0 : AmountValue(b)));
+  if (t.find('-') == std::string::npos) return FormatGeneral(AmountValue(a) + AmountValue(b));
   return RemoveAll(t, '-');
-}
-
-// Dekads 1-10, 11-20, 21-end (at most 2 missing days) in rows 1-3, the month
-// (at most 6) in row 4.
-void PeriodTotals(const ElementTable& table, int column, ElementTable& periodStats, int target,
-                  int days) {
-  for (int row = 1; row <= 3; ++row) {
-    int first = 10 * row - 9, last = row == 3 ? days : std::min(10 * row, days);
-    periodStats.At(row, target) =
-        PeriodText(TallyColumn(table, column, first, last, false, AmountValue),
-                   std::max(0, last - first + 1), 2, true);
-  }
-  periodStats.At(4, target) =
-      PeriodText(TallyColumn(table, column, 1, days, false, AmountValue), days, 6, true);
 }
 
 // Pentads 1-5, ..., 26-end of the day totals; at most one missing day.
 void PentadTotals(const ElementTable& tableR, int days, TextList& monthExtremes) {
   for (int p = 1; p <= 6; ++p) {
     int first = 5 * p - 4, last = p == 6 ? days : std::min(5 * p, days);
-    CellTally tally;
-    for (int day = first; day <= last; ++day) tally.Add(Trim(tableR.At(day, 3)), AmountValue);
-    monthExtremes.At(20 + p) = PeriodText(tally, std::max(0, last - first + 1), 1, true);
+    ReadingTally tally;
+    for (int day = first; day <= last; ++day) tally.Add(Trim(tableR.At(day, 3)));
+    monthExtremes.At(20 + p) = TallyText(tally, std::max(0, last - first + 1), 1, "R", true);
   }
 }
 
@@ -58,32 +44,12 @@ void ThresholdDays(const ElementTable& tableR, int days, TextList& monthExtremes
   std::array<int, kThresholds.size()> counts{};
   for (int day = 1; day <= days; ++day) {
     const std::string& cell = tableR.At(day, 3);
-    if (cell.empty() || cell == "-") continue;
+    if (cell.empty() || IsMissing(cell)) continue;
     double amount = AmountValue(cell);
     for (size_t k = 0; k < kThresholds.size(); ++k) counts[k] += amount >= kThresholds[k];
   }
   for (size_t k = 0; k < counts.size(); ++k)
     monthExtremes.At(27 + static_cast<int>(k)) = counts[k] > 0 ? std::to_string(counts[k]) : "";
-}
-
-// The greatest day total and its day, or "n天" when it fell on several days.
-void GreatestDay(const ElementTable& tableR, int days, TextList& monthExtremes) {
-  double greatest = -99999;
-  int count = 0, first = 0;
-  for (int day = 1; day <= days; ++day) {
-    const std::string& cell = tableR.At(day, 3);
-    if (cell.empty() || cell == "-") continue;
-    double amount = RoundHalfAway(AmountValue(cell));
-    if (amount > greatest) {
-      greatest = amount, count = 1, first = day;
-    } else if (amount == greatest) {
-      ++count;
-    }
-  }
-  monthExtremes.At(35) = count > 0 ? Format00(greatest) : "";
-  monthExtremes.At(36) = count > 1    ? std::to_string(count) + "天"
-                         : count == 1 ? std::to_string(first)
-                                      : "";
 }
 
 enum class DayKind { Wet, Dry, Lost };
@@ -243,10 +209,10 @@ void PrecipitationStatistics(const AFileHeader& header, const ElementTable& tabl
     dailyStats.At(day, 14) =
         DailyAmount0808(tableR.At(day, 2), day < days ? tableR.At(day + 1, 1) : tableR4.At(1));
   ThresholdDays(tableR, days, monthExtremes);
-  for (int k = 1; k <= 3; ++k) PeriodTotals(tableR, k, periodStats, 161 + k, days);
-  PeriodTotals(dailyStats, 14, periodStats, 165, days);
+  for (int k = 1; k <= 3; ++k) PeriodMeans(days, "R", tableR, k, periodStats, 161 + k, true);
+  PeriodMeans(days, "R", dailyStats, 14, periodStats, 165, true);
   PentadTotals(tableR, days, monthExtremes);
-  GreatestDay(tableR, days, monthExtremes);
+  MonthMaximum(days, tableR, 3, monthExtremes, 35, "R");
 
   SpellList wet, dry;
   WalkSpells(tableR, tableR4, days, wet, dry);

@@ -29,6 +29,8 @@ struct Reading {
   bool whole = true;    // a 32-bit whole number, in integer; else in value
   int32_t integer = 0;  // 0 unless a value
   double value = 0;
+
+  double Value() const { return whole ? integer : value; }
 };
 Reading ReadingOfText(std::string_view text);  // any text
 inline Reading ReadingOf(std::string_view text) {

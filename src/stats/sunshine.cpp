@@ -1,5 +1,6 @@
 #include "stats/sunshine.h"
 
+#include "stats/reading_tally.h"
 #include "util/number_text.h"
 #include "util/possible_sunshine.h"
 #include "util/rounding.h"
@@ -12,26 +13,26 @@ namespace quillon {
 void SunshinePercentages(int days, const ElementTable& tableS, const AFileHeader& header,
                          const ElementTable& periodStats, TextList& sunshineStats) {
   std::string year = TextOf(header.Year), month = TextOf(header.Month);
-  std::string latitude = TextOf(header.Latitude), longitude = TextOf(header.Longitude);
-  double middle = PossibleSunshine(year, month, "16", latitude, longitude);
+  StationPosition station = PositionOf(TextOf(header.Latitude), TextOf(header.Longitude));
+  double middle = PossibleSunshine(year, month, "16", station);
   int32_t high = RoundHalfAway(middle * 6);  // 60 %, in tenths of an hour
   int32_t low = RoundHalfAway(middle * 2);   // 20 %
   float possibleSum = 0;
   int highDays = 0, lowDays = 0;
   for (int day = 1; day <= days; ++day) {
     if (tableS.At(day, tableS.LastSlot()) != "-")
-      possibleSum += static_cast<float>(
-          PossibleSunshine(year, month, std::to_string(day), latitude, longitude));
-    const std::string& total = tableS.At(day, 27);
-    if (total.empty() || total == "-") continue;
-    double tenths = RequiredNumber(total);
+      possibleSum +=
+          static_cast<float>(PossibleSunshine(year, month, std::to_string(day), station));
+    Reading total = ReadingOf(tableS.At(day, 27));
+    if (total.kind != Reading::kValue) continue;
+    double tenths = total.Value();
     highDays += tenths >= high;
     lowDays += tenths <= low;
   }
   float scaled = possibleSum * 10.0f;
   int32_t possible = RoundHalfAway(scaled);
   const std::string& monthTotal = periodStats.At(4, 458);
-  if (monthTotal.empty() || monthTotal == "-") {
+  if (monthTotal.empty() || IsMissing(monthTotal)) {
     for (int i = 1; i <= 3; ++i) sunshineStats.At(i) = monthTotal;
     return;
   }

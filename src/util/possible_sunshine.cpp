@@ -33,10 +33,19 @@ double DecimalDegrees(std::string_view text, char negativeLetter, char positiveL
 
 }  // namespace
 
+StationPosition PositionOf(std::string_view latitude, std::string_view longitude) {
+  return {DecimalDegrees(latitude, 'S', 'N'), DecimalDegrees(longitude, 'W', 'E')};
+}
+
 double PossibleSunshine(std::string_view year, std::string_view month, std::string_view day,
                         std::string_view latitude, std::string_view longitude) {
-  double phi = DecimalDegrees(latitude, 'S', 'N');
-  double lambda = DecimalDegrees(longitude, 'W', 'E');
+  return PossibleSunshine(year, month, day, PositionOf(latitude, longitude));
+}
+
+double PossibleSunshine(std::string_view year, std::string_view month, std::string_view day,
+                        const StationPosition& at) {
+  double phi = at.latitude;
+  double lambda = at.longitude;
   // Clamped so that a garbled date text cannot overflow the conversions.
   auto whole = [](std::string_view text) {
     return static_cast<long>(std::clamp(LeadingNumber(text), -1e6, 1e6));

@@ -99,9 +99,23 @@ TEST(PrecipitationStatistics, FindsTheLongestSpells) {
   }
 }
 
+TEST(PrecipitationStatistics, RainMeasuredWithALaterObservationIsAWetDayOfNoAmount) {
+  struct Case {
+    std::string days, expected;  // entries 27..39, then the month's total
+  };
+  const Case cases[] = {
+      {"A 250 _", "1|1|1|1|1||||250|2|2|250|1-2;250"},
+      {"A A _", "||||||||00|2天|2||1-2;00"},
+  };
+  for (const Case& c : cases) {
+    Month m(c.days);
+    m.Run();
+    EXPECT_EQ(Entries(m.r.MonthExtremes, 27, 39) + ";" + m.r.PeriodStats.At(4, 164), c.expected)
+        << c.days;
+  }
+}
+
 TEST(PrecipitationStatistics, BadInputThrows) {
-  Month garbled("10 x 5");
-  EXPECT_THROW(garbled.Run(), std::invalid_argument);
   Month badStart(Days("ww."), {"", "31-12", "40"});
   EXPECT_THROW(badStart.Run(), std::invalid_argument);
   Month noSummary(Days("w."));
