@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <new>
 
 #include "app/element_list.h"
 #include "app/file_list.h"
@@ -24,7 +25,11 @@ struct RecordingReporter : RunReporter {
   };
   std::vector<Box> boxes;
   int busy = 0;
-  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  std::string failAt;  // a status text start at which memory runs out
+  void SetStatus(const std::string& text) override {
+    statuses.push_back(text);
+    if (!failAt.empty() && text.starts_with(failAt)) throw std::bad_alloc();
+  }
   void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
                    MessageButtons buttons) override {
     boxes.push_back({text, title, icon, buttons});
@@ -164,6 +169,24 @@ TEST_F(ConversionRunTest, ConvertsEveryTickedFileAndUnticksIt) {
   EXPECT_EQ(ui.statuses[1], "正在从" + first + "文件中写数据到hourly.xls文件!");
   EXPECT_EQ(ui.statuses[2], "完成" + first + "文件的读取!");
   EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(ConversionRunTest, RowsThatCannotBeWrittenAreNotCalledAFormatError) {
+  SetUpFolder(false);
+  TickAllFiles();
+  w.destination = {"hourly.xls", ""};
+  ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  ui.failAt = "正在从";  // as the first file's rows are written
+  RunOutcome outcome = Run();
+  EXPECT_TRUE(outcome.unreadFiles.empty());
+  ASSERT_EQ(outcome.unwrittenFiles.size(), entries.size());
+  EXPECT_EQ(outcome.unwrittenFiles[0].reason, "out of memory");
+  std::string first = w.sourceFolder + entries[0].diskName;
+  EXPECT_EQ(ui.statuses[2], first + "文件的数据未能写入工作簿:out of memory");
+  EXPECT_EQ(TickedFiles(), static_cast<int>(entries.size()));
+  EXPECT_NE(ui.statuses.back(), "完成全部文件的转换!");
+  for (const std::string& status : ui.statuses)
+    EXPECT_EQ(status.find("文件格式错误"), std::string::npos) << status;
 }
 
 TEST_F(ConversionRunTest, BadFirstFileStaysTickedAndIsNamedAtTheEnd) {
