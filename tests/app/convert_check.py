@@ -14,24 +14,18 @@ import tempfile
 
 import xlrd
 
-CLI, SAMPLES = sys.argv[1], sys.argv[2]
+from check_support import CLI, SAMPLES, catalogue, check, failures, report
+
 
 # The element catalogue as the program lists it: names in list order, the
 # table each column comes from and how the column is made.
-CATALOGUE = json.loads(subprocess.run([CLI, "elements", "--json"], capture_output=True,
-                                      check=True).stdout)
+CATALOGUE = catalogue()
 ELEMENTS = [e["name"] for e in CATALOGUE]
 assert len(ELEMENTS) == 28 and ELEMENTS[0] == "本站气压" and ELEMENTS[-1] == "日照时数"
 KIND = {e["name"]: (e["table"], e["timed"]) for e in CATALOGUE}
 NAMES = set("露 霜 结冰 烟幕 霾 浮尘 扬沙 尘卷风 轻雾 闪电 极光 大风 积雪 雷暴 飑 龙卷 沙尘暴 吹雪 雪暴 雾 "
             "雾凇 毛毛雨 雨凇 雨 雨夹雪 雪 冰针 米雪 冰粒 阵雨 阵性雨夹雪 阵雪 霰 冰雹".split())
 HOURS = [21, 22, 23, 24] + list(range(1, 21))
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
 
 
 def dump(path, table):
@@ -149,10 +143,7 @@ def main():
         check(sheet.nrows == row, "rows %d, expected %d (no separator rows)" % (sheet.nrows, row))
     finally:
         shutil.rmtree(work)
-    for f in failures:
-        print("FAIL:", f)
-    print("%d passed, %d failed" % (0 if failures else 1, 1 if failures else 0))
-    return 1 if failures else 0
+    return report()
 
 
 if __name__ == "__main__":
