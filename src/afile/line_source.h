@@ -21,7 +21,8 @@ class LineSource {
   // is too large to be an A file. Never waits for a writer.
   static std::optional<LineSource> Open(const std::string& path, std::string& error);
 
-  // The next line; false at the end of the text.
+  // The next line; false at the end of the text. A line holding a NUL byte
+  // throws FormatError.
   bool Next(std::string& line);
 
   // 1-based number of the line last returned by Next (0 before the first).
