@@ -62,7 +62,7 @@ TEST(CliGarbledFolder, NamesEveryBadFileAndConvertsTheGoodOnes) {
     for (int n = 0; n < 3; ++n) flipped[random() % flipped.size()] = static_cast<char>(random());
     folder.Write(Name(20000 + i), flipped);
   }
-  // name, content (or how it is made) and the words of its reason
+  // Each file made below, with the words its reason must hold.
   struct Bad {
     std::string name;
     std::string reason;
@@ -110,8 +110,7 @@ TEST(CliGarbledFolder, NamesEveryBadFileAndConvertsTheGoodOnes) {
                : r.out.substr(at + lead.size(), r.out.find('\n', at) - at - lead.size());
   };
   for (const Bad& b : bads)
-    EXPECT_TRUE(reasonOf(b.name).starts_with(b.reason) ||
-                reasonOf(b.name).find(b.reason) != std::string::npos)
+    EXPECT_NE(reasonOf(b.name).find(b.reason), std::string::npos)
         << b.name << ": " << reasonOf(b.name);
   // Every cut but the whole file is short of something, and says at which line.
   int unread = static_cast<int>(std::size(bads));
