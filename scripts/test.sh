@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: formatting, the normal build, the sanitizer build, and
-# builds with GCC at -O3 and with clang, all with warnings as errors.
+# builds with GCC at -O3 and with clang, all with warnings as errors, and a
+# minute of fuzzing the reading of one A file under both sanitizers.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -17,3 +18,4 @@ scripts/build.sh build-release "${strict[@]}" -DCMAKE_BUILD_TYPE=Release -DQUILL
   -DQUILLON_BENCHMARKS=OFF
 scripts/build.sh build-clang "${strict[@]}" -DCMAKE_CXX_COMPILER=clang++ -DQUILLON_BENCHMARKS=OFF
 ctest --test-dir build-clang --output-on-failure -j"$(nproc)"
+scripts/fuzz.sh 60

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "afile/format_error.h"
 #include "util/gbk_text.h"
 
 namespace quillon {
@@ -80,9 +81,14 @@ bool LineSource::Next(std::string& line) {
   size_t next = end == std::string::npos ? bytes_.size() : end + 1;
   if (end == std::string::npos) end = bytes_.size();
   if (end > pos_ && bytes_[end - 1] == '\r') --end;
-  line = GbkToUtf8(std::string_view(bytes_).substr(pos_, end - pos_));
+  std::string_view raw = std::string_view(bytes_).substr(pos_, end - pos_);
   pos_ = next;
   ++lineNumber_;
+  // A NUL is what a write cut short by a power failure leaves on the disk;
+  // kept, it would pass for part of a value and reach the workbook.
+  if (size_t nul = raw.find('\0'); nul != std::string_view::npos)
+    throw FormatError(lineNumber_, "a NUL byte at column " + std::to_string(nul + 1));
+  line = GbkToUtf8(raw);
   return true;
 }
 

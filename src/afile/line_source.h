@@ -22,7 +22,8 @@ class LineSource {
   // A file. Never waits for a writer.
   static Result<LineSource> Open(const std::string& path);
 
-  // The next line; false at the end of the text.
+  // The next line; false at the end of the text. A line holding a NUL byte
+  // throws FormatError.
   bool Next(std::string& line);
 
   // 1-based number of the line last returned by Next (0 before the first).
