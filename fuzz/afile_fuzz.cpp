@@ -44,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   ResetMonthData(data);
   data.Header.FilePath = "A54511-200801.TXT";
   LineSource lines(std::string(reinterpret_cast<const char*>(bytes), size));
-  ReadAFileLines(lines, data);
+  Status read = ReadAFileLines(lines, data);
   ClearStatistics(state->results);
   ComputeMonthStatistics(data, state->results);
-  if (!data.Header.ReadOk) return 0;
+  if (!read.Ok()) return 0;
   Grid hourly, stats;
   ElementTable scratch = MakeScratchTable();
   SetupHourlyGrid(hourly, AllElements());
