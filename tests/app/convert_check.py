@@ -7,14 +7,12 @@ elements, timed rain, wind split, weather names, widths and wrap text.
 """
 import json
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 import xlrd
 
-from check_support import CLI, SAMPLES, catalogue, check, failures, report
+from check_support import CLI, catalogue, converted_samples, check, failures, report
 
 
 # The element catalogue as the program lists it: names in list order, the
@@ -96,14 +94,7 @@ def width_for(name):
 
 
 def main():
-    work = tempfile.mkdtemp(prefix="quillon-convert-")
-    try:
-        names = sorted(f for f in os.listdir(SAMPLES) if f.upper().endswith(".TXT"))
-        for f in names:
-            shutil.copy(os.path.join(SAMPLES, f), work)
-        run = subprocess.run([CLI, "convert", work, "--hourly", "hourly", "--hourly-elements", "all"],
-                             capture_output=True)
-        check(run.returncode == 0, "convert exit status %d: %s" % (run.returncode, run.stderr.decode()))
+    with converted_samples("--hourly", "hourly", "--hourly-elements", "all") as (work, names):
         book = xlrd.open_workbook(os.path.join(work, "hourly.xls"), formatting_info=True)
         sheet = book.sheet_by_index(0)
         check(sheet.row_values(0) == ["年月日时"] + ELEMENTS, "header row %r" % sheet.row_values(0))
@@ -141,8 +132,6 @@ def main():
                     break
             row += 24 * days
         check(sheet.nrows == row, "rows %d, expected %d (no separator rows)" % (sheet.nrows, row))
-    finally:
-        shutil.rmtree(work)
     return report()
 
 

@@ -14,15 +14,13 @@ import math
 import os
 import re
 import struct
-import shutil
 import subprocess
 import sys
-import tempfile
 from fractions import Fraction
 
 import xlrd
 
-from check_support import CLI, SAMPLES, catalogue, check, report
+from check_support import CLI, catalogue, converted_samples, check, report
 
 # The statistics titles in list order, as the program's catalogue gives them;
 # a few are spelled out here so that a renamed title shows.
@@ -242,13 +240,7 @@ def expected_columns(path, days):
 
 
 def main():
-    work = tempfile.mkdtemp(prefix="quillon-stats-")
-    try:
-        names = sorted(f for f in os.listdir(SAMPLES) if f.upper().endswith(".TXT"))
-        for f in names:
-            shutil.copy(os.path.join(SAMPLES, f), work)
-        run = subprocess.run([CLI, "convert", work, "--stats", "stats"], capture_output=True)
-        check(run.returncode == 0, "convert exit status %d: %s" % (run.returncode, run.stderr.decode()))
+    with converted_samples("--stats", "stats") as (work, names):
         sheet = xlrd.open_workbook(os.path.join(work, "stats.xls")).sheet_by_index(0)
         check(sheet.row_values(0) == TITLES, "titles %r" % sheet.row_values(0))
         row = 1
@@ -275,8 +267,6 @@ def main():
                 check(got == text, "%s %s %s by hand: %r != %r" % (f, title, MONTH_ROWS[r], got, text))
             row += days + 6
         check(sheet.nrows == row, "rows %d, expected %d" % (sheet.nrows, row))
-    finally:
-        shutil.rmtree(work)
     return report()
 
 
