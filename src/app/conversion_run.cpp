@@ -3,7 +3,6 @@
 #include <exception>
 #include <filesystem>
 
-#include "afile/afile_reader.h"
 #include "app/element_list.h"
 #include "app/file_list.h"
 #include "books/hourly_book.h"
@@ -84,14 +83,19 @@ RunOutcome ConversionRun::Run() {
   ui_.SetBusy(true);
   if (hourlyWanted) SetupHourlyGrid(w_.books[0], w_.elementList);
   if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
-  int rows = w_.fileList.Rows(), ticked = 0;
-  for (int row = 1; row < rows; ++row)
-    ticked += !w_.fileList.CellText(row, kFileTickColumn).empty();
-  int number = 0;
-  for (int row = 1; row < rows; ++row) {
+  std::vector<int> tickedRows;
+  std::vector<std::string> paths;
+  for (int row = 1; row < w_.fileList.Rows(); ++row) {
     if (w_.fileList.CellText(row, kFileTickColumn).empty()) continue;
-    ui_.FileStarting(++number, ticked);
-    ConvertFile(row, hourlyWanted, statsWanted, scratch);
+    tickedRows.push_back(row);
+    paths.push_back(FilePathOfRow(row));
+  }
+  int ticked = static_cast<int>(tickedRows.size());
+  ReadAhead files(paths, statsWanted, ReadAheadWorkers(w_.threads, paths.size()));
+  for (int k = 0; k < ticked; ++k) {
+    ui_.FileStarting(k + 1, ticked);
+    ConvertFile(tickedRows[static_cast<size_t>(k)], files.Next(), hourlyWanted, statsWanted,
+                scratch);
   }
   // Header-only workbooks saved over good ones would lose their rows for
   // nothing; with no file ticked the empty workbooks are what was asked for.
@@ -103,18 +107,12 @@ RunOutcome ConversionRun::Run() {
   return outcome_;
 }
 
-void ConversionRun::ConvertFile(int row, bool hourlyWanted, bool statsWanted,
+void ConversionRun::ConvertFile(int row, MonthFile& file, bool hourlyWanted, bool statsWanted,
                                 ElementTable& scratch) {
+  MonthData& data = file.data;
   std::string path = FilePathOfRow(row);
   ui_.SetStatus("正在读取" + path + "文件!");
-  MonthData& data = w_.monthData;
-  ResetMonthData(data);
-  data.Header.FilePath = path;
-  Status read = ReadAFile(data);
-  if (statsWanted) {
-    ClearStatistics(w_.results);
-    ComputeMonthStatistics(data, w_.results);
-  }
+  const Status& read = file.read;
   if (!read.Ok()) {
     ui_.SetStatus(path + "文件格式错误,不能读取!");
     outcome_.unreadFiles.push_back({path, read.Failure().reason});
@@ -133,7 +131,7 @@ void ConversionRun::ConvertFile(int row, bool hourlyWanted, bool statsWanted,
     }
     if (statsWanted) {
       ui_.SetStatus("正在从" + path + "文件中写日月统计数据到" + w_.destination[1] + "文件!");
-      WriteStatsBlock(w_.books[1], data, w_.results, scratch);
+      WriteStatsBlock(w_.books[1], data, file.results, scratch);
       w_.fileList.SetCellText(row, kFileTickColumn, "");
       ui_.RepaintFileList();
       ui_.SetStatus("完成" + path + "文件日月统计值的读取!");

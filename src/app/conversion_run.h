@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "afile/month_data.h"
+#include "app/read_ahead.h"
 #include "app/run_reporter.h"
 #include "grid/grid.h"
-#include "stats/month_statistics.h"
 
 namespace quillon {
 
@@ -23,8 +22,7 @@ struct RunWindow {
   std::string sourceFolder;                // SourceFolder, ending in the path separator
   std::string outputFolder;                // where the workbooks go; empty: the source folder
   std::array<Grid, 2> books;               // grdDestination: HourlyBook and StatsBook
-  MonthData monthData;
-  StatisticsResults results;
+  int threads = 0;                         // threads the run may use; 0: one per processor core
 };
 
 // What a run did, for a summary and an exit status.
@@ -52,7 +50,8 @@ class ConversionRun {
 
  private:
   bool InputIsComplete(bool hourlyWanted, bool statsWanted);
-  void ConvertFile(int row, bool hourlyWanted, bool statsWanted, ElementTable& scratch);
+  void ConvertFile(int row, MonthFile& file, bool hourlyWanted, bool statsWanted,
+                   ElementTable& scratch);
   void SaveBook(int index);
   // Why the workbook must not be written at path; empty when nothing stands in the way.
   std::string ClashOf(const std::string& path) const;

@@ -206,6 +206,21 @@ int Grid::CellAlignment(int row, int col) const {
   return columns_[static_cast<size_t>(col)].alignment;
 }
 
+void Grid::ReadRow(int row, std::vector<RowCell>& cells) const {
+  size_t first = IndexOf(row, 0);
+  cells.resize(static_cast<size_t>(std::max(cols_ - 1, 0)));
+  for (size_t c = 1; c < static_cast<size_t>(cols_); ++c) {
+    uint32_t cell = cells_[first + c];
+    cells[c - 1] = {cell & kIdMask, (cell & kWrapBit) != 0, columns_[c].alignment};
+  }
+  // Later ranges win, as in CellAlignment.
+  for (const RangeAlignment& r : rangeAlignments_) {
+    if (row < r.range.firstRow || row > r.range.lastRow) continue;
+    for (int c = std::max(r.range.firstCol, 1); c <= r.range.lastCol && c < cols_; ++c)
+      cells[static_cast<size_t>(c - 1)].alignment = r.code;
+  }
+}
+
 int Grid::RowHeight(int row) const {
   IndexOf(row, 0);
   auto it = rowHeights_.find(row);

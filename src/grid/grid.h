@@ -92,6 +92,14 @@ class Grid {
   TextId CellTextId(int row, int col) const;
   std::string_view Text(TextId id) const { return pool_.Text(id); }
   size_t TextCount() const { return pool_.Count(); }
+  // A row's cells from column 1 at once, for writers that go through millions
+  // of them: cells[c - 1] is column c.
+  struct RowCell {
+    TextId id = TextPool::kEmpty;
+    bool wrap = false;
+    int alignment = 0;  // as CellAlignment
+  };
+  void ReadRow(int row, std::vector<RowCell>& cells) const;
   // Distinct non-empty texts held, and the bytes the grid holds in all.
   size_t DistinctTexts() const { return pool_.Count() - 1; }
   size_t MemoryBytes() const;

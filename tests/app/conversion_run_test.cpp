@@ -211,6 +211,52 @@ TEST_F(ConversionRunTest, BadFirstFileStaysTickedAndIsNamedAtTheEnd) {
   EXPECT_NE(ui.statuses.back().find(bad), std::string::npos);
 }
 
+// Files read ahead on worker threads go into the workbooks in list order: the
+// books and every status text are those of a run on one thread, a bad file
+// among them included.
+TEST_F(ConversionRunTest, ReadingAheadChangesNoByteAndNoStatusText) {
+  SetUpFolder(true);
+  // More months than the workers hold at once.
+  for (int m = 1; m <= 12; ++m)
+    fs::copy_file(fs::path(w.sourceFolder) / entries[static_cast<size_t>(m % 3 + 1)].diskName,
+                  folder.Path() / ("A99999-2010" + std::string(m < 10 ? "0" : "") +
+                                   std::to_string(m) + ".TXT"));
+  auto convert = [&](int threads, const std::string& suffix) {
+    RunWindow window;
+    window.sourceFolder = w.sourceFolder;
+    window.threads = threads;
+    std::vector<FileEntry> all = ScanFolder(window.sourceFolder).Value();
+    SetupFileListGrid(window.fileList);
+    FillFileList(window.fileList, all);
+    for (const auto& e : all) window.fileDiskNames.push_back(e.diskName);
+    ToggleFileTicks(window.fileList, 0, kFileTickColumn);
+    SetupElementGrid(window.elementList);
+    ToggleElementColumn(window.elementList, 1, kTimedRecordColumn);
+    ToggleElementColumn(window.elementList, 1, kStatisticsColumn);
+    window.destination = {"hourly" + suffix + ".xls", "stats" + suffix + ".xls"};
+    RecordingReporter reporter;
+    RunOutcome outcome = ConversionRun(window, reporter).Run();
+    EXPECT_EQ(outcome.unreadFiles.size(), 1u);
+    return reporter.statuses;
+  };
+  std::vector<std::string> alone = convert(1, "1");
+  for (int threads : {2, 5}) {
+    std::string suffix = std::to_string(threads);
+    std::vector<std::string> statuses = convert(threads, suffix);
+    for (std::string& s : statuses) {
+      for (std::string book : {"hourly", "stats"}) {
+        size_t at = s.find(book + suffix + ".xls");
+        if (at != std::string::npos) s.replace(at, book.size() + suffix.size(), book + "1");
+      }
+    }
+    EXPECT_EQ(statuses, alone) << threads << " threads";
+    EXPECT_EQ(test::ReadFile(folder.Path() / ("hourly" + suffix + ".xls")),
+              test::ReadFile(folder.Path() / "hourly1.xls"));
+    EXPECT_EQ(test::ReadFile(folder.Path() / ("stats" + suffix + ".xls")),
+              test::ReadFile(folder.Path() / "stats1.xls"));
+  }
+}
+
 TEST_F(ConversionRunTest, OnlyStatisticsTickedSavesOnlyTheStatisticsBook) {
   SetUpFolder(false);
   TickAllFiles();

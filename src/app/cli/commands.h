@@ -27,6 +27,7 @@ struct ConvertOptions {
   std::string hourlyElements;  // all | NAME,...
   std::string statsElements;
   std::string outFolder;  // empty: the source folder
+  int threads = 0;        // 0: one per processor core
 };
 
 // convert FOLDER: the conversion run over the folder's A files.

@@ -88,6 +88,7 @@ int RunConvert(const ConvertOptions& options) {
   RunWindow w;
   w.sourceFolder = SourceFolderOf(options.folder);
   w.outputFolder = options.outFolder;
+  w.threads = options.threads;
   Result<std::vector<FileEntry>> scan = ScanFolder(w.sourceFolder);
   if (!scan.Ok()) {
     std::cerr << scan.Failure().reason << "\n";

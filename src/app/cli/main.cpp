@@ -34,6 +34,9 @@ int main(int argc, char** argv) {
   convertCmd->add_option("--hourly-elements", convert.hourlyElements, "all | NAME,...");
   convertCmd->add_option("--stats-elements", convert.statsElements, "all | NAME,...");
   convertCmd->add_option("--out", convert.outFolder, "Folder for the workbooks");
+  convertCmd
+      ->add_option("--threads", convert.threads, "Threads to use (default: one per processor core)")
+      ->check(CLI::Range(1, 256));
 
   std::string listFolder;
   CLI::App* list = app.add_subcommand("list", "List the accepted A files of a folder");

@@ -161,32 +161,17 @@ void AppendRow(std::string& out, uint16_t row, uint16_t firstCol, uint16_t lastC
   constexpr uint32_t kCustomHeight = 0x0040;
   constexpr uint32_t kZeroHeight = 0x0020;
   constexpr uint32_t kDefaultXf = uint32_t{15} << 16;
-  std::string data;
-  PutU16(data, row);
-  PutU16(data, firstCol);
-  PutU16(data, lastCol);
-  PutU16(data, twips);
-  PutU32(data, 0);
-  PutU32(data,
-         kAlwaysSet | kDefaultXf | (custom ? kCustomHeight : 0) | (twips == 0 ? kZeroHeight : 0));
-  AppendRecord(out, record::kRow, data);
-}
-
-void AppendLabelSst(std::string& out, uint16_t row, uint16_t col, uint16_t xf, uint32_t index) {
-  PutU16(out, record::kLabelSst);
-  PutU16(out, 10);
-  PutU16(out, row);
-  PutU16(out, col);
-  PutU16(out, xf);
-  PutU32(out, index);
-}
-
-void AppendBlank(std::string& out, uint16_t row, uint16_t col, uint16_t xf) {
-  PutU16(out, record::kBlank);
-  PutU16(out, 6);
-  PutU16(out, row);
-  PutU16(out, col);
-  PutU16(out, xf);
+  char r[20];
+  StoreU16(r, record::kRow);
+  StoreU16(r + 2, 16);
+  StoreU16(r + 4, row);
+  StoreU16(r + 6, firstCol);
+  StoreU16(r + 8, lastCol);
+  StoreU16(r + 10, twips);
+  StoreU32(r + 12, 0);
+  StoreU32(r + 16,
+           kAlwaysSet | kDefaultXf | (custom ? kCustomHeight : 0) | (twips == 0 ? kZeroHeight : 0));
+  out.append(r, sizeof r);
 }
 
 void AppendWindow2(std::string& out, bool selected) {

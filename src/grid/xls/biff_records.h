@@ -2,9 +2,12 @@
 // each appended whole (id, length, data) to a byte string.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "grid/xls/little_endian.h"
 
 namespace quillon::xls {
 
@@ -55,9 +58,31 @@ void AppendDimensions(std::string& out, uint32_t rows, uint16_t cols);
 // lastCol is one past the last cell; custom marks a height set on purpose.
 void AppendRow(std::string& out, uint16_t row, uint16_t firstCol, uint16_t lastCol, uint16_t twips,
                bool custom);
-void AppendLabelSst(std::string& out, uint16_t row, uint16_t col, uint16_t xf, uint32_t index);
+// Cell records are put at `at`, which has room for them, and return their
+// end: a workbook holds millions, written into room made once per row.
+// A text cell, by its index in the shared strings.
+constexpr size_t kLabelSstBytes = 14;
+inline char* PutLabelSst(char* at, uint16_t row, uint16_t col, uint16_t xf, uint32_t index) {
+  StoreU16(at, record::kLabelSst);
+  StoreU16(at + 2, kLabelSstBytes - 4);
+  StoreU16(at + 4, row);
+  StoreU16(at + 6, col);
+  StoreU16(at + 8, xf);
+  StoreU32(at + 10, index);
+  return at + kLabelSstBytes;
+}
+
 // An empty cell that carries formatting (wrap text).
-void AppendBlank(std::string& out, uint16_t row, uint16_t col, uint16_t xf);
+constexpr size_t kBlankBytes = 10;
+inline char* PutBlank(char* at, uint16_t row, uint16_t col, uint16_t xf) {
+  StoreU16(at, record::kBlank);
+  StoreU16(at + 2, kBlankBytes - 4);
+  StoreU16(at + 4, row);
+  StoreU16(at + 6, col);
+  StoreU16(at + 8, xf);
+  return at + kBlankBytes;
+}
+
 void AppendWindow2(std::string& out, bool selected);
 
 // A text of up to 255 units with an 8-bit length, as in sheet and font names.

@@ -26,6 +26,18 @@ inline void PutU64(std::string& out, uint64_t v) {
   PutU32(out, static_cast<uint32_t>(v >> 32));
 }
 
+// Fields of a record put together in place, for records written by the
+// million and appended whole.
+inline void StoreU16(char* at, uint16_t v) {
+  at[0] = static_cast<char>(v);
+  at[1] = static_cast<char>(v >> 8);
+}
+
+inline void StoreU32(char* at, uint32_t v) {
+  StoreU16(at, static_cast<uint16_t>(v));
+  StoreU16(at + 2, static_cast<uint16_t>(v >> 16));
+}
+
 // Replaces four bytes at offset, for fields known only later.
 inline void SetU32(std::string& out, size_t offset, uint32_t v) {
   for (int i = 0; i < 4; ++i)

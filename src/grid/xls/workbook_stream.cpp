@@ -79,16 +79,40 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
   return positionFields;
 }
 
+// The cells of one sheet row, put into room made for the whole row at once
+// (a text cell's record is the longest).
+void WriteCells(const std::vector<Grid::RowCell>& cells, const WorkbookPlan& plan, uint16_t i,
+                std::string& b) {
+  size_t start = b.size();
+  b.resize(start + cells.size() * kLabelSstBytes);
+  char* at = b.data() + start;
+  for (size_t c = 0; c < cells.size(); ++c) {
+    const Grid::RowCell& cell = cells[c];
+    uint16_t xf = XfFor(cell.alignment, cell.wrap);
+    // An empty cell keeps its wrap setting as a blank cell, so text typed
+    // into it later wraps like its neighbours.
+    if (cell.id != TextPool::kEmpty)
+      at = PutLabelSst(at, i, static_cast<uint16_t>(c), xf, plan.stringIndex[cell.id]);
+    else if (cell.wrap)
+      at = PutBlank(at, i, static_cast<uint16_t>(c), xf);
+  }
+  b.resize(static_cast<size_t>(at - b.data()));
+}
+
 void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const SheetRows& sheet, int first,
-                   int last, std::string& b) {
+                   int last, std::vector<std::vector<Grid::RowCell>>& block, std::string& b) {
   for (int i = first; i <= last; ++i) {
     int row = sheet.GridRow(i);
+    std::vector<Grid::RowCell>& cells = block[static_cast<size_t>(i - first)];
+    grid.ReadRow(row, cells);
+    cells.resize(static_cast<size_t>(plan.cols));
     int firstCol = 0;
     int lastCol = -1;
-    for (int c = 1; c <= plan.cols; ++c) {
-      if (grid.CellTextId(row, c) == TextPool::kEmpty && !grid.WrapText(row, c)) continue;
-      if (lastCol < 0) firstCol = c - 1;
-      lastCol = c - 1;
+    for (int c = 0; c < plan.cols; ++c) {
+      const Grid::RowCell& cell = cells[static_cast<size_t>(c)];
+      if (cell.id == TextPool::kEmpty && !cell.wrap) continue;
+      if (lastCol < 0) firstCol = c;
+      lastCol = c;
     }
     int height = grid.RowHeight(row);
     bool custom = height != Grid::kDefaultRowHeight;
@@ -96,22 +120,8 @@ void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const SheetRows& 
       AppendRow(b, static_cast<uint16_t>(i), static_cast<uint16_t>(firstCol),
                 static_cast<uint16_t>(lastCol + 1), RowHeightTwips(height), custom);
   }
-  for (int i = first; i <= last; ++i) {
-    int row = sheet.GridRow(i);
-    for (int c = 1; c <= plan.cols; ++c) {
-      TextId id = grid.CellTextId(row, c);
-      uint16_t xf = XfFor(grid.CellAlignment(row, c), grid.WrapText(row, c));
-      // An empty cell keeps its wrap setting as a blank cell, so text typed
-      // into it later wraps like its neighbours.
-      if (id == TextPool::kEmpty) {
-        if (grid.WrapText(row, c))
-          AppendBlank(b, static_cast<uint16_t>(i), static_cast<uint16_t>(c - 1), xf);
-        continue;
-      }
-      AppendLabelSst(b, static_cast<uint16_t>(i), static_cast<uint16_t>(c - 1), xf,
-                     plan.stringIndex[id]);
-    }
-  }
+  for (int i = first; i <= last; ++i)
+    WriteCells(block[static_cast<size_t>(i - first)], plan, static_cast<uint16_t>(i), b);
 }
 
 void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& sheet, bool first,
@@ -125,8 +135,9 @@ void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& she
   int rows = sheet.Count();
   AppendDimensions(b, static_cast<uint32_t>(rows), static_cast<uint16_t>(rows ? plan.cols : 0));
   // Rows go in blocks of 32: their row records, then their cells.
+  std::vector<std::vector<Grid::RowCell>> block(kRowsPerBlock);
   for (int i = 0; i < rows; i += kRowsPerBlock) {
-    WriteRowBlock(grid, plan, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, b);
+    WriteRowBlock(grid, plan, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, block, b);
     w.MaybeFlush();
   }
   AppendWindow2(b, first);
@@ -155,11 +166,13 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid) {
   }
   plan.sheets = SplitIntoSheets(grid.Rows());
   plan.stringIndex.assign(grid.TextCount(), kUnused);
+  std::vector<Grid::RowCell> cells;
   for (const SheetRows& sheet : plan.sheets) {
     for (int i = 0; i < sheet.Count(); ++i) {
       int row = sheet.GridRow(i);
+      grid.ReadRow(row, cells);
       for (int c = 1; c <= plan.cols; ++c) {
-        TextId id = grid.CellTextId(row, c);
+        TextId id = cells[static_cast<size_t>(c - 1)].id;
         if (id == TextPool::kEmpty) continue;
         if (plan.stringIndex[id] == kUnused) {
           auto index = plan.strings.Add(grid.Text(id));
