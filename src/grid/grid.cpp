@@ -208,11 +208,13 @@ int Grid::CellAlignment(int row, int col) const {
 
 void Grid::ReadRow(int row, std::vector<RowCell>& cells) const {
   size_t first = IndexOf(row, 0);
-  cells.resize(static_cast<size_t>(std::max(cols_ - 1, 0)));
-  for (size_t c = 1; c < static_cast<size_t>(cols_); ++c) {
-    uint32_t cell = cells_[first + c];
-    cells[c - 1] = {cell & kIdMask, (cell & kWrapBit) != 0, columns_[c].alignment};
-  }
+  size_t count = static_cast<size_t>(std::max(cols_ - 1, 0));
+  cells.resize(count);
+  RowCell* out = cells.data();
+  const Column* column = columns_.data() + 1;
+  cells_.ForEach(first + 1, count, [&](uint32_t cell) {
+    *out++ = {cell & kIdMask, (cell & kWrapBit) != 0, (column++)->alignment};
+  });
   // Later ranges win, as in CellAlignment.
   for (const RangeAlignment& r : rangeAlignments_) {
     if (row < r.range.firstRow || row > r.range.lastRow) continue;

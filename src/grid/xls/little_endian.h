@@ -2,7 +2,9 @@
 // byte first.
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace quillon::xls {
@@ -29,13 +31,21 @@ inline void PutU64(std::string& out, uint64_t v) {
 // Fields of a record put together in place, for records written by the
 // million and appended whole.
 inline void StoreU16(char* at, uint16_t v) {
-  at[0] = static_cast<char>(v);
-  at[1] = static_cast<char>(v >> 8);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(at, &v, sizeof v);
+  } else {
+    at[0] = static_cast<char>(v);
+    at[1] = static_cast<char>(v >> 8);
+  }
 }
 
 inline void StoreU32(char* at, uint32_t v) {
-  StoreU16(at, static_cast<uint16_t>(v));
-  StoreU16(at + 2, static_cast<uint16_t>(v >> 16));
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(at, &v, sizeof v);
+  } else {
+    StoreU16(at, static_cast<uint16_t>(v));
+    StoreU16(at + 2, static_cast<uint16_t>(v >> 16));
+  }
 }
 
 // Replaces four bytes at offset, for fields known only later.
