@@ -26,7 +26,9 @@ struct ConvertOptions {
   std::string statsName;       // statistics workbook
   std::string hourlyElements;  // all | NAME,...
   std::string statsElements;
-  std::string outFolder;  // empty: the source folder
+  std::string outFolder;       // empty: the source folder
+  std::string format = "xls";  // xls | xlsx
+  bool numbers = false;        // plain numbers as cells that compute
 };
 
 // convert FOLDER: the conversion run over the folder's A files.

@@ -1,5 +1,6 @@
 #include "grid/xls/biff_records.h"
 
+#include <bit>
 #include <stdexcept>
 
 #include "grid/alignment.h"
@@ -102,6 +103,15 @@ void AppendFont(std::string& out, std::u16string_view name, int points) {
   AppendRecord(out, record::kFont, data);
 }
 
+void AppendFormat(std::string& out, uint16_t index, std::string_view code) {
+  std::string data;
+  PutU16(data, index);
+  PutU16(data, static_cast<uint16_t>(code.size()));
+  PutU8(data, 0);  // one byte a character: formats are ASCII
+  data.append(code);
+  AppendRecord(out, record::kFormat, data);
+}
+
 void AppendStyleXf(std::string& out) { PutXf(out, 0, 0, 0xFFF5, AlignmentByte(0, false), 0); }
 
 void AppendCellXf(std::string& out, uint16_t numberFormat, int alignmentCode, bool wrap) {
@@ -179,6 +189,15 @@ void AppendLabelSst(std::string& out, uint16_t row, uint16_t col, uint16_t xf, u
   PutU16(out, col);
   PutU16(out, xf);
   PutU32(out, index);
+}
+
+void AppendNumber(std::string& out, uint16_t row, uint16_t col, uint16_t xf, double value) {
+  PutU16(out, record::kNumber);
+  PutU16(out, 14);
+  PutU16(out, row);
+  PutU16(out, col);
+  PutU16(out, xf);
+  PutU64(out, std::bit_cast<uint64_t>(value));
 }
 
 void AppendBlank(std::string& out, uint16_t row, uint16_t col, uint16_t xf) {
