@@ -262,9 +262,10 @@ TEST(ExportToExcel, XlsxRefusesWhatASheetCannotHoldAndKeepsTheOldWorkbook) {
   };
   for (const auto& c : cases) {
     Grid g;
-    g.SetRows(2);
+    g.SetRows(3);
     g.SetCols(c.cols);
     g.SetCellText(1, 1, std::string(c.textLength, 'a'));
+    g.SetRowHeight(2, 30);  // a last row with a height and no cell
     test::TempFolder folder;
     std::string target = folder.Write("book.xlsx", "the old workbook");
     Status result = g.ExportToExcel(target, {WorkbookFormat::kXlsx, false});

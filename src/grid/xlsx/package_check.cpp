@@ -62,23 +62,37 @@ struct Entry {
 
 // What the check wants to know of a part's content, gathered chunk by chunk.
 struct PartScan {
-  std::string head;   // the first bytes, with the root element's name
-  std::string carry;  // the last bytes seen
-  long lastRow = 0;   // the number of the last <row r="..."> seen
-  bool rowsClosed = false;
+  std::string head;        // the first bytes, with the root element's name
+  std::string carry;       // the last bytes seen
+  uint64_t seen = 0;       // bytes seen before the carry
+  long lastRow = 0;        // the number of the last <row r="..."> seen
+  uint64_t lastRowAt = 0;  // where it starts, and where the last cell does
+  uint64_t lastCellAt = 0;
+  bool cellsClosed = false;  // "</row></sheetData>": the last row, with cells, ended
+  bool emptyClosed = false;  // "/></sheetData>": the last row, without cells, ended
 
   void Add(std::string_view chunk) {
     if (head.size() < 512) head.append(chunk.substr(0, 512 - head.size()));
     std::string window = carry;
     window.append(chunk);
-    constexpr std::string_view kRow = "<row r=\"";
+    constexpr std::string_view kRow = "<row r=\"", kCell = "<c r=\"";
     for (size_t at = window.find(kRow); at != std::string::npos; at = window.find(kRow, at + 1)) {
       size_t end = window.find('"', at + kRow.size());
-      if (end != std::string::npos)
-        lastRow = std::stol(window.substr(at + kRow.size(), end - at - kRow.size()));
+      if (end == std::string::npos) break;
+      lastRow = std::stol(window.substr(at + kRow.size(), end - at - kRow.size()));
+      lastRowAt = seen + at;
     }
-    if (window.find("</row></sheetData>") != std::string::npos) rowsClosed = true;
-    carry = window.substr(window.size() > kCarry ? window.size() - kCarry : 0);
+    if (size_t at = window.rfind(kCell); at != std::string::npos) lastCellAt = seen + at;
+    cellsClosed = cellsClosed || window.find("</row></sheetData>") != std::string::npos;
+    emptyClosed = emptyClosed || window.find("/></sheetData>") != std::string::npos;
+    size_t keep = std::min(window.size(), kCarry);
+    seen += window.size() - keep;
+    carry = window.substr(window.size() - keep);
+  }
+  bool RowsWhole(long expectedLastRow) const {
+    if (expectedLastRow == 0) return true;
+    bool closed = lastCellAt > lastRowAt ? cellsClosed : emptyClosed;
+    return lastRow == expectedLastRow && closed;
   }
   std::string Root() const {
     size_t at = head.find('<');
@@ -194,8 +208,7 @@ Status CheckPackage(const std::string& path, const std::vector<int>& lastRows) {
       for (size_t k = 0; k < lastRows.size(); ++k) {
         if (e.name != SheetPart(k)) continue;
         ++sheetsSeen;
-        bool whole = lastRows[k] == 0 || (scan.lastRow == lastRows[k] && scan.rowsClosed);
-        if (!whole) return damaged(e.name + " lost rows");
+        if (!scan.RowsWhole(lastRows[k])) return damaged(e.name + " lost rows");
       }
     }
     if (sheetsSeen != lastRows.size()) return damaged("sheets missing");

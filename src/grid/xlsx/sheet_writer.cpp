@@ -1,7 +1,9 @@
 #include "grid/xlsx/sheet_writer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
+#include <string_view>
 
 namespace quillon::xlsx {
 namespace {
@@ -19,6 +21,26 @@ Status Failure(lxw_error error, int row, int col) {
                                           " characters, more than a workbook cell takes"};
   return Error{ErrorKind::Unexpected, "cell (" + std::to_string(row) + ", " + std::to_string(col) +
                                           "): " + lxw_strerror(error)};
+}
+
+bool IsHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The text as the sheet stores it: readers turn "_xHHHH_" into the character
+// HHHH, so such a text in a cell keeps its first "_" as "_x005F_" to show as
+// written.
+void AssignSheetText(std::string& out, std::string_view text) {
+  if (text.find('_') == std::string_view::npos) {
+    out.assign(text);
+    return;
+  }
+  out.clear();
+  for (size_t i = 0; i < text.size(); ++i) {
+    bool code = text[i] == '_' && i + 7 <= text.size() && text[i + 1] == 'x' &&
+                IsHex(text[i + 2]) && IsHex(text[i + 3]) && IsHex(text[i + 4]) &&
+                IsHex(text[i + 5]) && text[i + 6] == '_';
+    if (code) out += "_x005F";
+    out += text[i];
+  }
 }
 
 Status OutOfMemory() { return Error{ErrorKind::Unexpected, "out of memory for the cell formats"}; }
@@ -65,7 +87,7 @@ Status WriteRow(lxw_worksheet* sheet, const Grid& grid, int row, lxw_row_t at, i
       if (id == TextPool::kEmpty) {
         error = worksheet_write_blank(sheet, at, col, format);
       } else {
-        text.assign(grid.Text(id));
+        AssignSheetText(text, grid.Text(id));
         error = worksheet_write_string(sheet, at, col, text.c_str(), format);
       }
     }
