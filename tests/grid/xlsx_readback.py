@@ -62,12 +62,10 @@ def check(path, grid):
 def check_tallest(path):
     """One row past a sheet: a second sheet holds the header and that row."""
     book = openpyxl.load_workbook(path, read_only=True)
-    assert book.sheetnames == ["Sheet1", "Sheet2"], book.sheetnames
-    assert book.worksheets[0].max_row == SHEET_ROWS, book.worksheets[0].max_row
-    rows = [[c.value for c in row] for row in book.worksheets[1].iter_rows()]
-    last = SHEET_ROWS + 1  # the grid row of the one row left over
-    assert rows == [["年月日时", "气温", "天气现象"],
-                    [str(2008000000 + last), str(last % 400 - 200), None]], rows
+    last = SHEET_ROWS + 1  # the grid row left over
+    assert book.sheetnames == ["Sheet1", "Sheet2"] and book.worksheets[0].max_row == SHEET_ROWS
+    assert [[c.value for c in row] for row in book.worksheets[1].iter_rows()] == [
+        ["年月日时", "气温", "天气现象"], [str(2008000000 + last), str(last % 400 - 200), None]]
 
 
 def main():
@@ -78,10 +76,8 @@ def main():
         assert len(names) == 8, names
         for name in names:
             with open(os.path.join(folder, name + ".json"), encoding="utf-8") as f:
-                grid = json.load(f)
-            sheets = check(os.path.join(folder, name + ".xlsx"), grid)
-            print("%s: %d sheet(s), %d rows, %d columns: equal" %
-                  (name, sheets, len(grid["rows"]), grid["cols"]))
+                sheets = check(os.path.join(folder, name + ".xlsx"), json.load(f))
+            print("%s: %d sheet(s): equal" % (name, sheets))
         check_tallest(os.path.join(folder, "tallest.xlsx"))
         print("tallest: 2 sheets, the header repeated: equal")
 
