@@ -1,6 +1,7 @@
 // Converting a year (12) and a decade (120) of hourly station-months into
 // the timed-record workbook with all 27 timed elements, and a decade into
-// both workbooks with every element ticked for both.
+// both workbooks with every element ticked for both; and a decade into one
+// .xlsx timed-record workbook with number cells.
 //
 // Run: build/bench/convert_bench [--benchmark_filter=...]
 // Reports station-months per second and the process's peak memory.
@@ -61,7 +62,8 @@ long PeakKilobytes() {
 }
 
 // One whole run over the archive with the element columns ticked.
-void RunConversion(benchmark::State& state, const fs::path& folder, int months, bool stats) {
+void RunConversion(benchmark::State& state, const fs::path& folder, int months, bool stats,
+                   const WorkbookOptions& options = {}) {
   RunWindow w;
   w.sourceFolder = SourceFolderOf(folder.string());
   auto entries = ScanFolder(w.sourceFolder).Value();
@@ -71,10 +73,11 @@ void RunConversion(benchmark::State& state, const fs::path& folder, int months, 
   ToggleFileTicks(w.fileList, 0, kFileTickColumn);
   SetupElementGrid(w.elementList);
   ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
-  w.destination[0] = "hourly.xls";
+  w.bookOptions = options;
+  w.destination[0] = WithBookExtension("hourly", options.format);
   if (stats) {
     ToggleElementColumn(w.elementList, 1, kStatisticsColumn);
-    w.destination[1] = "stats.xls";
+    w.destination[1] = WithBookExtension("stats", options.format);
   }
   SilentReporter reporter;
   RunOutcome outcome = ConversionRun(w, reporter).Run();
@@ -110,8 +113,17 @@ void BM_ConvertBothWorkbooks(benchmark::State& state) {
   fs::remove_all(folder);
 }
 
+void BM_ConvertTimedRecordsXlsxNumbers(benchmark::State& state) {
+  int months = static_cast<int>(state.range(0));
+  fs::path folder = MakeArchive(months);
+  for (auto _ : state) RunConversion(state, folder, months, false, {WorkbookFormat::kXlsx, true});
+  Report(state, months);
+  fs::remove_all(folder);
+}
+
 }  // namespace
 
 BENCHMARK(BM_ConvertTimedRecords)->Arg(12)->Arg(120)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertBothWorkbooks)->Arg(120)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertTimedRecordsXlsxNumbers)->Arg(120)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -1,5 +1,6 @@
 // Filling a timed-record grid of 100,000 rows x 29 columns with the texts a
-// conversion writes, and saving it as a workbook.
+// conversion writes, and saving it as a workbook: .xls (the default), and
+// .xlsx with number cells.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -114,15 +115,15 @@ void BM_FillGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_FillGrid)->Unit(benchmark::kMillisecond);
 
-void BM_ExportGrid(benchmark::State& state) {
+void Export(benchmark::State& state, const WorkbookOptions& options) {
   Grid g;
   Fill(g);
   auto folder =
       std::filesystem::temp_directory_path() / ("quillon-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
-  std::string path = (folder / "hourly.xls").string();
+  std::string path = (folder / "hourly").string() + std::string(ExtensionOf(options.format));
   for (auto _ : state) {
-    Status result = g.ExportToExcel(path);
+    Status result = g.ExportToExcel(path, options);
     if (!result.Ok()) state.SkipWithError(ReasonOf(result).c_str());
   }
   state.counters["rows_per_s"] = benchmark::Counter(
@@ -131,7 +132,14 @@ void BM_ExportGrid(benchmark::State& state) {
   state.counters["peak_rss_bytes_per_cell"] = PeakRssBytes() / (double{kRows} * kCols);
   std::filesystem::remove_all(folder);
 }
+
+void BM_ExportGrid(benchmark::State& state) { Export(state, {}); }
 BENCHMARK(BM_ExportGrid)->Unit(benchmark::kMillisecond);
+
+void BM_ExportGridXlsxNumbers(benchmark::State& state) {
+  Export(state, {WorkbookFormat::kXlsx, true});
+}
+BENCHMARK(BM_ExportGridXlsxNumbers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quillon

@@ -3,7 +3,8 @@
 # skipping the ones already present so a prepared machine is not touched.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-  nlohmann-json3-dev clang libclang-rt-14-dev clang-format python3 python3-xlrd dpkg-dev
+  nlohmann-json3-dev libxlsxwriter-dev pkg-config clang libclang-rt-14-dev clang-format
+  python3 python3-xlrd python3-openpyxl dpkg-dev
   qt6-base-dev fonts-wqy-microhei xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

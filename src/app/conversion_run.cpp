@@ -167,7 +167,7 @@ void ConversionRun::SaveBook(int index) {
     outcome_.unsavedBooks.push_back({path, clash});
     return;
   }
-  Status saved = w_.books[static_cast<size_t>(index)].ExportToExcel(path);
+  Status saved = w_.books[static_cast<size_t>(index)].ExportToExcel(path, w_.bookOptions);
   if (saved.Ok()) {
     outcome_.savedBooks.push_back(path);
   } else {

@@ -22,6 +22,7 @@ struct RunWindow {
   std::string sourceFolder;                // SourceFolder, ending in the path separator
   std::string outputFolder;                // where the workbooks go; empty: the source folder
   std::array<Grid, 2> books;               // grdDestination: HourlyBook and StatsBook
+  WorkbookOptions bookOptions;             // the format both workbooks are saved in
   int threads = 0;                         // threads the run may use; 0: one per processor core
 };
 

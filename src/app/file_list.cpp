@@ -114,8 +114,15 @@ void ToggleFileTicks(Grid& g, int activeRow, int activeCol) {
   ToggleTickColumn(g, kFileTickColumn);
 }
 
-std::string WithXlsExtension(std::string name) {
-  if (name.size() < 4 || name.compare(name.size() - 4, 4, ".xls") != 0) name += ".xls";
+std::string WithBookExtension(std::string name, WorkbookFormat format) {
+  if (!name.ends_with(ExtensionOf(format))) name += ExtensionOf(format);
+  return name;
+}
+
+std::string SwitchedBookExtension(std::string name, WorkbookFormat from, WorkbookFormat to) {
+  if (from == to || !name.ends_with(ExtensionOf(from))) return name;
+  name.resize(name.size() - ExtensionOf(from).size());
+  name += ExtensionOf(to);
   return name;
 }
 

@@ -42,7 +42,12 @@ void FillFileList(Grid& files, const std::vector<FileEntry>& entries);
 // all when all are ticked. Rows without a file never change.
 void ToggleFileTicks(Grid& files, int activeRow, int activeCol);
 
-// Appends ".xls" unless the name already ends in exactly ".xls".
-std::string WithXlsExtension(std::string name);
+// Appends the format's extension (".xls", ".xlsx") unless the name already
+// ends in exactly that text.
+std::string WithBookExtension(std::string name, WorkbookFormat format = WorkbookFormat::kXls);
+
+// The name for another format: a name that ends in the old format's
+// extension gets the new one in its place; any other name stays as it is.
+std::string SwitchedBookExtension(std::string name, WorkbookFormat from, WorkbookFormat to);
 
 }  // namespace quillon

@@ -6,6 +6,7 @@
 
 #include "grid/alignment.h"
 #include "grid/xls/workbook_file.h"
+#include "grid/xlsx/workbook_file.h"
 
 namespace quillon {
 namespace {
@@ -270,8 +271,10 @@ void Grid::SetActiveCell(int row, int col) {
   activeCol_ = col;
 }
 
-Status Grid::ExportToExcel(const std::string& path) const {
-  return xls::WriteWorkbookFile(*this, path);
+Status Grid::ExportToExcel(const std::string& path, const WorkbookOptions& options) const {
+  if (options.format == WorkbookFormat::kXlsx)
+    return xlsx::WriteWorkbookFile(*this, path, options.numericCells);
+  return xls::WriteWorkbookFile(*this, path, options.numericCells);
 }
 
 size_t Grid::MemoryBytes() const {

@@ -16,6 +16,7 @@
 #include "grid/cell_range.h"
 #include "grid/cell_store.h"
 #include "grid/text_pool.h"
+#include "grid/workbook_options.h"
 #include "util/result.h"
 
 namespace quillon {
@@ -84,8 +85,9 @@ class Grid {
   int ActiveCol() const { return activeCol_; }
   void SetActiveCell(int row, int col);
 
-  // Saves rows and columns from 1 as an Excel 97-2003 workbook at path.
-  Status ExportToExcel(const std::string& path) const;
+  // Saves rows and columns from 1 as a workbook at path, an Excel 97-2003
+  // one unless the options ask for .xlsx.
+  Status ExportToExcel(const std::string& path, const WorkbookOptions& options = {}) const;
 
   // The stored texts, for writers that want each distinct text once: ids run
   // from 0 (the empty text) to TextCount() - 1.

@@ -1,7 +1,9 @@
 #include "gui/main_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -42,7 +44,8 @@ constexpr Placement kLayout[] = {
     {"lblDestination0", 540, 300, 1485, 195},   {"txtDestination0", 2040, 270, 4245, 285},
     {"lblDestination1", 150, 660, 1875, 210},   {"txtDestination1", 2040, 630, 4245, 285},
     {"cmdConfrim", 8520, 6810, 1185, 375},      {"cmdReturn", 10050, 6810, 1185, 375},
-    {"cmdAbout", 10380, 30, 885, 315},
+    {"cmdAbout", 10380, 30, 885, 315},          {"cboFormat", 6660, 6390, 2400, 315},
+    {"chkNumbers", 9180, 6390, 2085, 315},
 };
 // cmdAbout's own rectangle: the pointer inside it (bounds exclusive) shows it.
 constexpr int kAboutLeft = 10380, kAboutRight = 11265, kAboutTop = 30, kAboutBottom = 345;
@@ -150,6 +153,14 @@ void MainWindow::BuildControls() {
     txtDestination_[i]->installEventFilter(this);
   }
   txtFilePath_->installEventFilter(this);
+  // Beside the names: the format both workbooks are saved in, and whether
+  // plain numbers go in as numbers a spreadsheet can sum and chart.
+  cboFormat_ = Named(new QComboBox(surface), "cboFormat");
+  cboFormat_->addItem("Excel 97-2003 (.xls)", int(WorkbookFormat::kXls));
+  cboFormat_->addItem("Excel (.xlsx)", int(WorkbookFormat::kXlsx));
+  cboFormat_->setToolTip("保存的EXCEL文件格式");
+  chkNumbers_ = Named(new QCheckBox("数字存为数值", surface), "chkNumbers");
+  chkNumbers_->setToolTip("勾选后纯数字的单元格存为数值,可求和、作图,显示的文字不变");
 
   cmdConfrim_ = Named(new QPushButton("确定", surface), "cmdConfrim");
   cmdConfrim_->setToolTip("点击则开始转换");
@@ -208,6 +219,7 @@ void MainWindow::ConnectControls() {
         w_.elementList.SetActiveCell(row, col);
         ToggleElementColumn(w_.elementList, w_.elementList.ActiveRow(), w_.elementList.ActiveCol());
       });
+  connect(cboFormat_, &QComboBox::currentIndexChanged, this, &MainWindow::SwitchFormat);
   connect(cmdConfrim_, &QPushButton::clicked, this, &MainWindow::StartRun);
   connect(cmdReturn_, &QPushButton::clicked, this, &QWidget::close);
   connect(cmdAbout_, &QPushButton::clicked, this, &MainWindow::OpenAbout);
@@ -231,8 +243,24 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     SetStatus(kChooseFolder);
   for (QLineEdit* box : txtDestination_)
     if (userMove && event->type() == QEvent::FocusOut && watched == box)
-      box->setText(QString::fromStdString(WithXlsExtension(box->text().toStdString())));
+      box->setText(
+          QString::fromStdString(WithBookExtension(box->text().toStdString(), ChosenFormat())));
   return QMainWindow::eventFilter(watched, event);
+}
+
+WorkbookFormat MainWindow::ChosenFormat() const {
+  return static_cast<WorkbookFormat>(cboFormat_->currentData().toInt());
+}
+
+// Names that carry the old format's extension take the new one, so that a
+// name given before the format was chosen does not end in both.
+void MainWindow::SwitchFormat() {
+  WorkbookFormat chosen = ChosenFormat();
+  for (QLineEdit* box : txtDestination_) {
+    std::string name = box->text().toStdString();
+    box->setText(QString::fromStdString(SwitchedBookExtension(name, shownFormat_, chosen)));
+  }
+  shownFormat_ = chosen;
 }
 
 // The folder is scanned when its text is committed (Enter or leaving the
@@ -300,6 +328,7 @@ void MainWindow::StartRun() {
   run_->fileDiskNames = w_.fileDiskNames;
   run_->sourceFolder = w_.sourceFolder;
   for (size_t i = 0; i < 2; ++i) run_->destination[i] = txtDestination_[i]->text().toStdString();
+  run_->bookOptions = {ChosenFormat(), chkNumbers_->isChecked()};
   RunDisplay display{
       [this](const QString& text) { SetStatus(text); },
       [this](const MessageRequest& request) { ShowMessage(request); },
@@ -342,7 +371,8 @@ void MainWindow::FinishRun() {
 
 void MainWindow::SetInputEnabled(bool on) {
   QWidget* inputs[] = {txtFilePath_,       cmdexplorer_,       grdFileList_, grdSelectElement_,
-                       txtDestination_[0], txtDestination_[1], cmdConfrim_,  cmdReturn_};
+                       txtDestination_[0], txtDestination_[1], cboFormat_,   chkNumbers_,
+                       cmdConfrim_,        cmdReturn_};
   for (QWidget* input : inputs) input->setEnabled(on);
 }
 

@@ -15,6 +15,8 @@
 #include "gui/about_window.h"
 #include "gui/run_bridge.h"
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -58,6 +60,8 @@ class MainWindow : public QMainWindow {
   void SetBusy(bool on);
   void ShowMessage(const MessageRequest& request);
   void ShowProgress(int number, int count);
+  WorkbookFormat ChosenFormat() const;
+  void SwitchFormat();
   void UpdateClock();
 
   double scale_;
@@ -71,6 +75,9 @@ class MainWindow : public QMainWindow {
   GridView* grdFileList_;
   GridView* grdSelectElement_;
   QLineEdit* txtDestination_[2];
+  QComboBox* cboFormat_;
+  QCheckBox* chkNumbers_;
+  WorkbookFormat shownFormat_ = WorkbookFormat::kXls;  // the extension the names carry
   QPushButton* cmdConfrim_;
   QPushButton* cmdReturn_;
   QPushButton* cmdAbout_;

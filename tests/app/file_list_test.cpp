@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/temp_folder.h"
 
 namespace quillon {
@@ -78,16 +80,34 @@ TEST(FileList, HeadingClickTicksAllThenNone) {
   EXPECT_EQ(list.CellText(1, kFileTickColumn), "");
 }
 
-TEST(FileList, XlsExtensionRule) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"book", "book.xls"},
-      {"book.xls", "book.xls"},
-      {"book.XLS", "book.XLS.xls"},
-      {"book.xlsx", "book.xlsx.xls"},
-      {"", ".xls"},
-      {"xls", "xls.xls"},
+TEST(FileList, ExtensionRule) {
+  constexpr auto kXls = WorkbookFormat::kXls, kXlsx = WorkbookFormat::kXlsx;
+  const std::tuple<const char*, WorkbookFormat, const char*> cases[] = {
+      {"book", kXls, "book.xls"},
+      {"book.xls", kXls, "book.xls"},
+      {"book.XLS", kXls, "book.XLS.xls"},
+      {"book.xlsx", kXls, "book.xlsx.xls"},
+      {"", kXls, ".xls"},
+      {"xls", kXls, "xls.xls"},
+      {"book", kXlsx, "book.xlsx"},
+      {"book.xlsx", kXlsx, "book.xlsx"},
+      {"book.xls", kXlsx, "book.xls.xlsx"},
+      {"book.XLSX", kXlsx, "book.XLSX.xlsx"},
+      {"", kXlsx, ".xlsx"},
   };
-  for (const auto& [name, expected] : cases) EXPECT_EQ(WithXlsExtension(name), expected);
+  for (const auto& [name, format, expected] : cases)
+    EXPECT_EQ(WithBookExtension(name, format), expected) << name;
+}
+
+TEST(FileList, SwitchingTheFormatSwapsOnlyTheOldExtension) {
+  constexpr auto kXls = WorkbookFormat::kXls, kXlsx = WorkbookFormat::kXlsx;
+  const std::tuple<const char*, WorkbookFormat, WorkbookFormat, const char*> cases[] = {
+      {"时记录.xls", kXls, kXlsx, "时记录.xlsx"}, {"时记录.xlsx", kXlsx, kXls, "时记录.xls"},
+      {"book.XLS", kXls, kXlsx, "book.XLS"},      {"book", kXls, kXlsx, "book"},
+      {"book.xls", kXls, kXls, "book.xls"},       {"", kXlsx, kXls, ""},
+  };
+  for (const auto& [name, from, to, expected] : cases)
+    EXPECT_EQ(SwitchedBookExtension(name, from, to), expected) << name;
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ TEST(ExportToExcel, ReportsAFailedSaveAndLeavesNothingBehind) {
 // The export in a child process without root's right to write anywhere and
 // with a limit on file sizes; exits 0 when it failed with the reason expected.
 [[noreturn]] void ExportAsChild(const std::string& target, long maxFileBytes,
-                                const std::string& reason) {
+                                const std::string& reason, WorkbookFormat format) {
   if (geteuid() == 0) {
     const gid_t nobody = 65534;
     if (setgroups(0, nullptr) || setgid(nobody) || setuid(nobody)) _exit(3);
@@ -192,7 +192,7 @@ TEST(ExportToExcel, ReportsAFailedSaveAndLeavesNothingBehind) {
   g.SetRows(3000);
   g.SetCols(3);
   for (int r = 1; r < 3000; ++r) g.SetCellText(r, 1, "2008010121 " + std::to_string(r));
-  Status result = g.ExportToExcel(target);
+  Status result = g.ExportToExcel(target, {format, false});
   fprintf(stderr, "%s\n", ReasonOf(result).c_str());
   _exit(!result.Ok() && ReasonOf(result).rfind(reason, 0) == 0 ? 0 : 1);
 }
@@ -203,6 +203,7 @@ TEST(ExportToExcel, KeepsTheOldWorkbookWhenTheNewOneCannotBeWritten) {
     fs::perms folderPerms, filePerms;
     long maxFileBytes;
     std::string reason;
+    WorkbookFormat format = WorkbookFormat::kXls;
   };
   const fs::perms all = fs::perms::all, readOnly = fs::perms::owner_read | fs::perms::group_read |
                                                    fs::perms::others_read | fs::perms::owner_exec |
@@ -212,6 +213,12 @@ TEST(ExportToExcel, KeepsTheOldWorkbookWhenTheNewOneCannotBeWritten) {
       {"read-only workbook", all, fs::perms::owner_read | fs::perms::others_read, 0,
        "no permission to replace: "},
       {"write fails half-way", all, all, 20000, "file too large for the disk: "},
+      {".xlsx: read-only folder", readOnly, all, 0,
+       "no permission to write in folder: ", WorkbookFormat::kXlsx},
+      {".xlsx: write fails half-way", all, all, 5000, "cannot write ", WorkbookFormat::kXlsx},
+      // The library's scratch files fail, its small zip output does not.
+      {".xlsx: scratch write fails", all, all, 100000, "the workbook came out damaged",
+       WorkbookFormat::kXlsx},
   };
   for (const auto& c : cases) {
     test::TempFolder temp;
@@ -221,7 +228,7 @@ TEST(ExportToExcel, KeepsTheOldWorkbookWhenTheNewOneCannotBeWritten) {
     temp.Write("out/book.xls", "the old workbook");
     fs::permissions(folder / "book.xls", c.filePerms);
     fs::permissions(folder, c.folderPerms);
-    EXPECT_EXIT(ExportAsChild((folder / "book.xls").string(), c.maxFileBytes, c.reason),
+    EXPECT_EXIT(ExportAsChild((folder / "book.xls").string(), c.maxFileBytes, c.reason, c.format),
                 testing::ExitedWithCode(0), "")
         << c.what;
     fs::permissions(folder, all);
@@ -240,6 +247,37 @@ TEST(ExportToExcel, ReplacesAnExistingWorkbookWhole) {
   ASSERT_TRUE(g.ExportToExcel(target).Ok());
   EXPECT_EQ(test::ReadXls(test::ReadFile(target)).sheets[0].cells.at({0, 0}), "年月日");
   EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
+}
+
+TEST(ExportToExcel, XlsxRefusesWhatASheetCannotHoldAndKeepsTheOldWorkbook) {
+  struct Case {
+    int cols;
+    size_t textLength;
+    const char* reason;  // found in the reason; empty: saved
+  };
+  const Case cases[] = {
+      {3, 32767, ""},
+      {3, 32768, "cell (1, 1) holds more than 32767 characters"},
+      {16386, 1, "the grid has 16385 columns to save; a workbook sheet holds at most 16384"},
+  };
+  for (const auto& c : cases) {
+    Grid g;
+    g.SetRows(3);
+    g.SetCols(c.cols);
+    g.SetCellText(1, 1, std::string(c.textLength, 'a'));
+    g.SetRowHeight(2, 30);  // a last row with a height and no cell
+    test::TempFolder folder;
+    std::string target = folder.Write("book.xlsx", "the old workbook");
+    Status result = g.ExportToExcel(target, {WorkbookFormat::kXlsx, false});
+    EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xlsx"});
+    if (*c.reason == '\0') {
+      EXPECT_TRUE(result.Ok()) << ReasonOf(result);
+      EXPECT_TRUE(test::ReadFile(target).starts_with("PK")) << "a zip container";
+    } else {
+      EXPECT_NE(ReasonOf(result).find(c.reason), std::string::npos) << ReasonOf(result);
+      EXPECT_EQ(test::ReadFile(target), "the old workbook");
+    }
+  }
 }
 
 // A save killed half way: its temporary file stays behind.

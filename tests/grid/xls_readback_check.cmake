@@ -5,3 +5,7 @@ add_test(NAME grid.XlsReadBack
   COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/xls_readback.py
           $<TARGET_FILE:quillon_xls_samples>)
 set_tests_properties(grid.XlsReadBack PROPERTIES TIMEOUT 600)
+add_test(NAME grid.XlsxReadBack
+  COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/xlsx_readback.py
+          $<TARGET_FILE:quillon_xls_samples>)
+set_tests_properties(grid.XlsxReadBack PROPERTIES TIMEOUT 600)

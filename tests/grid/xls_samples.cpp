@@ -1,6 +1,8 @@
-// Saves the sample grids of the workbook read-back check into a folder, each
-// as NAME.xls beside NAME.json, the grid's content from row and column 1 as
-// the workbook should show it.
+// Saves the sample grids of the workbook read-back checks into a folder, each
+// as NAME.xls (or NAME.xlsx with --xlsx) beside NAME.json, the grid's content
+// from row and column 1 as the workbook should show it. With --xlsx two more:
+// a grid one row taller than a sheet, and a grid saved with a small injected
+// sheet limit (its JSON says which).
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "grid/grid.h"
+#include "grid/xlsx/workbook_file.h"
 
 namespace quillon {
 namespace {
@@ -28,7 +31,7 @@ void Mixed(Grid& g) {
       {"2008010121 21", "1013", "05", "雨,轻雾", "NNE", ""},
       {"2008010122 22", "-", "-5", "", "C", "0"},
       {"", "  1013 ", "45/23", "雪,霰,积雪", "", "-"},
-      {"200801年08月最高(大)", "0", "00", "😀 ü é", "ü é", ""},
+      {"200801年08月最高(大)", "0", "00", "😀 ü é", "ü é", "_x0041_ \x01"},
   };
   for (int r = 0; r < 5; ++r)
     for (int c = 0; c < 6; ++c) g.SetCellText(r + 1, c + 1, rows[r][c]);
@@ -96,10 +99,13 @@ nlohmann::json Dump(const Grid& g) {
 
 int main(int argc, char** argv) {
   using namespace quillon;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+  bool xlsx = argc == 3 && std::string(argv[2]) == "--xlsx";
+  if (argc != 2 && !xlsx) {
+    std::fprintf(stderr, "usage: %s FOLDER [--xlsx]\n", argv[0]);
     return 2;
   }
+  WorkbookOptions options;
+  if (xlsx) options.format = WorkbookFormat::kXlsx;
   const std::map<std::string, std::function<void(Grid&)>> samples = {
       {"mixed", Mixed},
       {"many_strings", ManyStrings},
@@ -113,12 +119,32 @@ int main(int argc, char** argv) {
     Grid g;
     fill(g);
     std::string base = std::string(argv[1]) + "/" + name;
-    Status result = g.ExportToExcel(base + ".xls");
+    Status result = g.ExportToExcel(base + std::string(ExtensionOf(options.format)), options);
     if (!result.Ok()) {
       std::fprintf(stderr, "%s: %s\n", name.c_str(), ReasonOf(result).c_str());
       return 1;
     }
     std::ofstream(base + ".json") << Dump(g);
+  }
+  if (!xlsx) return 0;
+  // The content of a sheet limit is checked on a small one; the limit itself
+  // on a grid one row past it (its content is the tall sample's).
+  constexpr int kSmallSheet = 700;
+  Grid small;
+  Mixed(small);
+  small.SetRows(2000);
+  for (int r = 8; r < small.Rows(); ++r) small.SetCellText(r, 1 + r % 6, std::to_string(r));
+  std::string base = std::string(argv[1]) + "/split_small";
+  Status result = xlsx::WriteWorkbookFile(small, base + ".xlsx", false, kSmallSheet);
+  nlohmann::json dump = Dump(small);
+  dump["sheetRows"] = kSmallSheet;
+  std::ofstream(base + ".json") << dump;
+  Grid tallest;
+  Tall(xlsx::kMaxSheetRows + 1)(tallest);
+  if (result.Ok()) result = tallest.ExportToExcel(std::string(argv[1]) + "/tallest.xlsx", options);
+  if (!result.Ok()) {
+    std::fprintf(stderr, "%s\n", ReasonOf(result).c_str());
+    return 1;
   }
   return 0;
 }

@@ -1,5 +1,7 @@
 // The main window driven as a user drives it: widgets found by name, clicks on
 // headings, texts committed, the run started from the confirm button.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -170,6 +172,51 @@ class MainWindowTest : public QObject {
     }
   }
 
+  // The format beside the names: .xls at start; choosing .xlsx swaps the
+  // extension a name carries, the name rule then appends ".xlsx", and a run
+  // saves an .xlsx workbook, with numbers when the box is ticked.
+  void bookFormat() {
+    auto* format = Find<QComboBox>("cboFormat");
+    QCOMPARE(format->count(), 2);
+    QCOMPARE(format->currentText(), "Excel 97-2003 (.xls)");
+    QCOMPARE(format->itemText(1), "Excel (.xlsx)");
+    QVERIFY(!Find<QCheckBox>("chkNumbers")->isChecked());
+    auto* hourly = Find<QLineEdit>("txtDestination0");
+    auto* stats = Find<QLineEdit>("txtDestination1");
+    hourly->setText("时记录.xls");
+    stats->setText("日月统计值");
+    format->setCurrentIndex(1);
+    QCOMPARE(hourly->text(), "时记录.xlsx");
+    QCOMPARE(stats->text(), "日月统计值");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(stats, &leave);
+    QCOMPARE(stats->text(), "日月统计值.xlsx");
+
+    QTemporaryDir dir;
+    CopySamples(dir);
+    Scan(dir.path());
+    auto* view = Find<GridView>("grdFileList");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->CellRect(1, 4).center());
+    ClickHeading("grdSelectElement", 1, 2);
+    Find<QCheckBox>("chkNumbers")->setChecked(true);
+    QTest::mouseClick(Find("cmdConfrim"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->IsRunning(), 120000);
+    QCOMPARE(Status(), "完成全部文件的转换!");
+    QProcess openpyxl;
+    openpyxl.start(
+        "/usr/bin/python3",
+        {"-c",
+         "import sys, openpyxl\n"
+         "s = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+         "print(s.cell(1, 2).value, s.cell(7, 1).value,\n"
+         "      sum(isinstance(c.value, (int, float)) for r in s.iter_rows() for c in r) > 100)\n",
+         dir.filePath("时记录.xlsx")});
+    QVERIFY(openpyxl.waitForFinished(60000));
+    QCOMPARE(openpyxl.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(openpyxl.readAllStandardOutput()).trimmed(),
+             "本站气压 20080201 02 True");
+  }
+
   void scanSamples() {
     QTemporaryDir dir;
     CopySamples(dir);
@@ -243,8 +290,9 @@ class MainWindowTest : public QObject {
     Find<QLineEdit>("txtDestination1")->setText("日月统计值.xls");
     QTest::mouseClick(Find("cmdConfrim"), Qt::LeftButton);
     QVERIFY(window->IsRunning());
-    for (const char* input : {"txtFilePath", "cmdexplorer", "grdFileList", "grdSelectElement",
-                              "txtDestination0", "txtDestination1", "cmdConfrim"})
+    for (const char* input :
+         {"txtFilePath", "cmdexplorer", "grdFileList", "grdSelectElement", "txtDestination0",
+          "txtDestination1", "cboFormat", "chkNumbers", "cmdConfrim"})
       QVERIFY2(!Find(input)->isEnabled(), input);
     int beats = 0;  // the window's event loop goes on while the files are converted
     QTimer beat;

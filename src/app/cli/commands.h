@@ -26,8 +26,10 @@ struct ConvertOptions {
   std::string statsName;       // statistics workbook
   std::string hourlyElements;  // all | NAME,...
   std::string statsElements;
-  std::string outFolder;  // empty: the source folder
-  int threads = 0;        // 0: one per processor core
+  std::string outFolder;       // empty: the source folder
+  std::string format = "xls";  // xls | xlsx
+  bool numbers = false;        // plain numbers as cells that compute
+  int threads = 0;             // 0: one per processor core
 };
 
 // convert FOLDER: the conversion run over the folder's A files.

@@ -116,13 +116,16 @@ int RunConvert(const ConvertOptions& options) {
   if (!TickFiles(w, entries, names) || !TickElementColumn(w, kTimedRecordColumn, hourlyElements) ||
       !TickElementColumn(w, kStatisticsColumn, statsElements))
     return kExitUsage;
-  if (!options.hourlyName.empty()) w.destination[0] = WithXlsExtension(options.hourlyName);
+  w.bookOptions.format = options.format == "xlsx" ? WorkbookFormat::kXlsx : WorkbookFormat::kXls;
+  w.bookOptions.numericCells = options.numbers;
+  WorkbookFormat format = w.bookOptions.format;
+  if (!options.hourlyName.empty()) w.destination[0] = WithBookExtension(options.hourlyName, format);
   // The run always asks for the timed-record name, as the window's first box
   // does; a conversion that wants only statistics never writes that book, so
   // the command line does not make the user name it.
   if (options.hourlyName.empty() && hourlyElements.empty() && !options.statsName.empty())
-    w.destination[0] = "时记录.xls";
-  if (!options.statsName.empty()) w.destination[1] = WithXlsExtension(options.statsName);
+    w.destination[0] = WithBookExtension("时记录", format);
+  if (!options.statsName.empty()) w.destination[1] = WithBookExtension(options.statsName, format);
   ConsoleReporter reporter;
   RunOutcome outcome = ConversionRun(w, reporter).Run();
   if (outcome.stopped) return kExitUsage;

@@ -37,6 +37,12 @@ int main(int argc, char** argv) {
   convertCmd
       ->add_option("--threads", convert.threads, "Threads to use (default: one per processor core)")
       ->check(CLI::Range(1, 256));
+  convertCmd
+      ->add_option("--format", convert.format,
+                   "Workbook format: xls (Excel 97-2003, the default) or xlsx")
+      ->check(CLI::IsMember({"xls", "xlsx"}));
+  convertCmd->add_flag("--numbers", convert.numbers,
+                       "Write plain numbers as number cells that sum and chart (default: text)");
 
   std::string listFolder;
   CLI::App* list = app.add_subcommand("list", "List the accepted A files of a folder");

@@ -36,6 +36,10 @@ class AtomicFile : public ByteSink {
   uint64_t Size() const override { return size_; }
   bool Failed() const override { return error_ != 0; }
 
+  // The temporary file's name, for a writer that opens the file by name
+  // itself; what it writes there is put in place by Commit like the rest.
+  const std::string& TempPath() const { return temp_; }
+
   // Puts the file in place of the target.
   Status Commit();
 

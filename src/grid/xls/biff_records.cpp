@@ -1,5 +1,6 @@
 #include "grid/xls/biff_records.h"
 
+#include <bit>
 #include <stdexcept>
 
 #include "grid/alignment.h"
@@ -100,6 +101,15 @@ void AppendFont(std::string& out, std::u16string_view name, int points) {
   PutU8(data, 0);
   PutShortText(data, name.substr(0, 31));
   AppendRecord(out, record::kFont, data);
+}
+
+void AppendFormat(std::string& out, uint16_t index, std::string_view code) {
+  std::string data;
+  PutU16(data, index);
+  PutU16(data, static_cast<uint16_t>(code.size()));
+  PutU8(data, 0);  // one byte a character: formats are ASCII
+  data.append(code);
+  AppendRecord(out, record::kFormat, data);
 }
 
 void AppendStyleXf(std::string& out) { PutXf(out, 0, 0, 0xFFF5, AlignmentByte(0, false), 0); }

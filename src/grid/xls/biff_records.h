@@ -20,6 +20,7 @@ constexpr uint16_t kEof = 0x000A;
 constexpr uint16_t kCodepage = 0x0042;
 constexpr uint16_t kWindow1 = 0x003D;
 constexpr uint16_t kFont = 0x0031;
+constexpr uint16_t kFormat = 0x041E;
 constexpr uint16_t kXf = 0x00E0;
 constexpr uint16_t kStyle = 0x0293;
 constexpr uint16_t kBoundSheet = 0x0085;
@@ -32,6 +33,7 @@ constexpr uint16_t kDimensions = 0x0200;
 constexpr uint16_t kRow = 0x0208;
 constexpr uint16_t kLabelSst = 0x00FD;
 constexpr uint16_t kBlank = 0x0201;
+constexpr uint16_t kNumber = 0x0203;
 constexpr uint16_t kWindow2 = 0x023E;
 }  // namespace record
 
@@ -45,6 +47,8 @@ void AppendCodepageUtf16(std::string& out);
 void AppendWindow1(std::string& out);
 // Font names are cut to the 31 characters a workbook allows.
 void AppendFont(std::string& out, std::u16string_view name, int points);
+// A number format of the workbook's own (index 164 and up), such as "0.0".
+void AppendFormat(std::string& out, uint16_t index, std::string_view code);
 // The style format the cell formats derive from, and a cell format.
 void AppendStyleXf(std::string& out);
 void AppendCellXf(std::string& out, uint16_t numberFormat, int alignmentCode, bool wrap);
@@ -70,6 +74,19 @@ inline char* PutLabelSst(char* at, uint16_t row, uint16_t col, uint16_t xf, uint
   StoreU16(at + 8, xf);
   StoreU32(at + 10, index);
   return at + kLabelSstBytes;
+}
+
+// A number, shown through the cell format's number format.
+constexpr size_t kNumberBytes = 18;
+inline char* PutNumber(char* at, uint16_t row, uint16_t col, uint16_t xf, double value) {
+  StoreU16(at, record::kNumber);
+  StoreU16(at + 2, kNumberBytes - 4);
+  StoreU16(at + 4, row);
+  StoreU16(at + 6, col);
+  StoreU16(at + 8, xf);
+  StoreU32(at + 10, static_cast<uint32_t>(std::bit_cast<uint64_t>(value)));
+  StoreU32(at + 14, static_cast<uint32_t>(std::bit_cast<uint64_t>(value) >> 32));
+  return at + kNumberBytes;
 }
 
 // An empty cell that carries formatting (wrap text).

@@ -1,6 +1,7 @@
-// Which grid rows go on which sheet. A sheet holds at most 65,536 rows; a
-// longer grid goes on over further sheets, each headed again by the grid's
-// row 1, so no row is ever dropped.
+// Which grid rows go on which sheet. A sheet holds at most 65,536 rows in an
+// Excel 97-2003 workbook (1,048,576 in a newer one); a longer grid goes on
+// over further sheets, each headed again by the grid's row 1, so no row is
+// ever dropped.
 #pragma once
 
 #include <vector>
@@ -22,8 +23,9 @@ struct SheetRows {
   int GridRow(int i) const { return header ? (i == 0 ? 1 : firstRow + i - 1) : firstRow + i; }
 };
 
-// The sheets for a grid of gridRows rows; at least one, empty when the grid
-// has nothing beyond its fixed heading row.
-std::vector<SheetRows> SplitIntoSheets(int gridRows);
+// The sheets for a grid of gridRows rows, each of at most maxSheetRows rows
+// (2 or more); at least one, empty when the grid has nothing beyond its fixed
+// heading row.
+std::vector<SheetRows> SplitIntoSheets(int gridRows, int maxSheetRows = kMaxSheetRows);
 
 }  // namespace quillon::xls

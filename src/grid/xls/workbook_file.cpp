@@ -11,8 +11,8 @@ namespace quillon::xls {
 
 namespace {
 
-Status Write(const Grid& grid, const std::string& path) {
-  Result<WorkbookPlan> planned = PlanWorkbook(grid);
+Status Write(const Grid& grid, const std::string& path, bool numericCells) {
+  Result<WorkbookPlan> planned = PlanWorkbook(grid, numericCells);
   if (!planned.Ok()) return planned.Failure();
   const WorkbookPlan& plan = planned.Value();
   AtomicFile file;
@@ -27,11 +27,11 @@ Status Write(const Grid& grid, const std::string& path) {
 
 }  // namespace
 
-Status WriteWorkbookFile(const Grid& grid, const std::string& path) {
+Status WriteWorkbookFile(const Grid& grid, const std::string& path, bool numericCells) {
   // A save that runs out of memory is a failed save, not the end of the run;
   // the temporary file is gone by the time the exception arrives here.
   try {
-    return Write(grid, path);
+    return Write(grid, path, numericCells);
   } catch (const std::exception& e) {
     return Error{ErrorKind::Unexpected, "cannot save " + path + ": " + e.what()};
   }

@@ -12,6 +12,7 @@ class Grid;
 
 namespace quillon::xls {
 
-Status WriteWorkbookFile(const Grid& grid, const std::string& path);
+// numericCells: plain decimal numbers become number cells.
+Status WriteWorkbookFile(const Grid& grid, const std::string& path, bool numericCells = false);
 
 }  // namespace quillon::xls

@@ -6,6 +6,7 @@
 #include "grid/xls/biff_records.h"
 #include "grid/xls/little_endian.h"
 #include "grid/xls/utf16.h"
+#include "util/plain_decimal.h"
 
 namespace quillon::xls {
 namespace {
@@ -18,13 +19,30 @@ constexpr uint16_t kMaxRowTwips = 8190;
 constexpr uint16_t kTextFormat = 49;  // the built-in "@"
 constexpr int kRowsPerBlock = 32;
 constexpr size_t kFlushBytes = 64 * 1024;
+constexpr uint16_t kFirstOwnFormat = 164;  // those below are built in
 
 // The cell formats: 15 style formats and the default cell format that a
 // workbook must start with, then one per alignment code, without and with
-// wrap.
+// wrap, for text; then the same for each number format in use.
 constexpr uint16_t kFirstCellXf = 16;
-uint16_t XfFor(int alignmentCode, bool wrap) {
-  return static_cast<uint16_t>(kFirstCellXf + alignmentCode * 2 + (wrap ? 1 : 0));
+constexpr uint16_t kXfsPerFormat = 2 * kAlignmentCodes;
+uint16_t XfFor(int alignmentCode, bool wrap, int formatSlot = -1) {
+  return static_cast<uint16_t>(kFirstCellXf + (formatSlot + 1) * kXfsPerFormat + alignmentCode * 2 +
+                               (wrap ? 1 : 0));
+}
+
+void AppendCellXfs(std::string& b, uint16_t numberFormat) {
+  for (int code = 0; code < kAlignmentCodes; ++code)
+    for (bool wrap : {false, true}) AppendCellXf(b, numberFormat, code, wrap);
+}
+
+// Where each decimal count's formats lie: slot k is the k-th count in use.
+std::vector<int> FormatSlots(const NumberCells& numbers) {
+  const std::vector<int>& used = numbers.DecimalsUsed();
+  std::vector<int> slots(used.empty() ? 0 : static_cast<size_t>(used.back()) + 1, -1);
+  for (size_t k = 0; k < used.size(); ++k)
+    slots.at(static_cast<size_t>(used[k])) = static_cast<int>(k);
+  return slots;
 }
 
 std::u16string SheetName(size_t i) {
@@ -63,10 +81,14 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
   std::u16string font = Utf8ToUtf16(grid.FontName());
   // Readers expect the first four fonts to be there; all are the grid's.
   for (int i = 0; i < 4; ++i) AppendFont(b, font, grid.FontSize());
+  const std::vector<int>& decimals = plan.numbers.DecimalsUsed();
+  for (size_t k = 0; k < decimals.size(); ++k)
+    AppendFormat(b, static_cast<uint16_t>(kFirstOwnFormat + k), DecimalFormat(decimals[k]));
   for (int i = 0; i < 15; ++i) AppendStyleXf(b);
   AppendCellXf(b, 0, 0, false);
-  for (int code = 0; code < kAlignmentCodes; ++code)
-    for (bool wrap : {false, true}) AppendCellXf(b, kTextFormat, code, wrap);
+  AppendCellXfs(b, kTextFormat);
+  for (size_t k = 0; k < decimals.size(); ++k)
+    AppendCellXfs(b, static_cast<uint16_t>(kFirstOwnFormat + k));
   AppendNormalStyle(b);
   std::vector<uint64_t> positionFields;
   for (size_t i = 0; i < plan.sheets.size(); ++i) {
@@ -80,27 +102,35 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
 }
 
 // The cells of one sheet row, put into room made for the whole row at once
-// (a text cell's record is the longest).
-void WriteCells(const std::vector<Grid::RowCell>& cells, const WorkbookPlan& plan, uint16_t i,
-                std::string& b) {
+// (a number's record is the longest).
+void WriteCells(const std::vector<Grid::RowCell>& cells, const WorkbookPlan& plan,
+                const std::vector<int>& slots, uint16_t i, std::string& b) {
   size_t start = b.size();
-  b.resize(start + cells.size() * kLabelSstBytes);
+  b.resize(start + cells.size() * kNumberBytes);
   char* at = b.data() + start;
   for (size_t c = 0; c < cells.size(); ++c) {
     const Grid::RowCell& cell = cells[c];
+    auto col = static_cast<uint16_t>(c);
+    if (plan.numbers.IsNumber(cell.id)) {
+      int slot = slots.at(static_cast<size_t>(plan.numbers.Decimals(cell.id)));
+      at = PutNumber(at, i, col, XfFor(cell.alignment, cell.wrap, slot),
+                     plan.numbers.Value(cell.id));
+      continue;
+    }
     uint16_t xf = XfFor(cell.alignment, cell.wrap);
     // An empty cell keeps its wrap setting as a blank cell, so text typed
     // into it later wraps like its neighbours.
     if (cell.id != TextPool::kEmpty)
-      at = PutLabelSst(at, i, static_cast<uint16_t>(c), xf, plan.stringIndex[cell.id]);
+      at = PutLabelSst(at, i, col, xf, plan.stringIndex[cell.id]);
     else if (cell.wrap)
-      at = PutBlank(at, i, static_cast<uint16_t>(c), xf);
+      at = PutBlank(at, i, col, xf);
   }
   b.resize(static_cast<size_t>(at - b.data()));
 }
 
-void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const SheetRows& sheet, int first,
-                   int last, std::vector<std::vector<Grid::RowCell>>& block, std::string& b) {
+void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const std::vector<int>& slots,
+                   const SheetRows& sheet, int first, int last,
+                   std::vector<std::vector<Grid::RowCell>>& block, std::string& b) {
   for (int i = first; i <= last; ++i) {
     int row = sheet.GridRow(i);
     std::vector<Grid::RowCell>& cells = block[static_cast<size_t>(i - first)];
@@ -121,7 +151,7 @@ void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const SheetRows& 
                 static_cast<uint16_t>(lastCol + 1), RowHeightTwips(height), custom);
   }
   for (int i = first; i <= last; ++i)
-    WriteCells(block[static_cast<size_t>(i - first)], plan, static_cast<uint16_t>(i), b);
+    WriteCells(block[static_cast<size_t>(i - first)], plan, slots, static_cast<uint16_t>(i), b);
 }
 
 void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& sheet, bool first,
@@ -133,11 +163,12 @@ void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& she
     AppendColInfo(b, static_cast<uint16_t>(c - 1), ColumnWidthUnits(grid.ColumnWidth(c)),
                   XfFor(grid.ColumnAlignment(c), false));
   int rows = sheet.Count();
+  std::vector<int> slots = FormatSlots(plan.numbers);
   AppendDimensions(b, static_cast<uint32_t>(rows), static_cast<uint16_t>(rows ? plan.cols : 0));
   // Rows go in blocks of 32: their row records, then their cells.
   std::vector<std::vector<Grid::RowCell>> block(kRowsPerBlock);
   for (int i = 0; i < rows; i += kRowsPerBlock) {
-    WriteRowBlock(grid, plan, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, block, b);
+    WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, block, b);
     w.MaybeFlush();
   }
   AppendWindow2(b, first);
@@ -156,8 +187,9 @@ uint16_t RowHeightTwips(int pixels) {
   return static_cast<uint16_t>(std::min<long>(twips, kMaxRowTwips));
 }
 
-Result<WorkbookPlan> PlanWorkbook(const Grid& grid) {
+Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells) {
   WorkbookPlan plan;
+  plan.numbers = NumberCells(grid, numericCells);
   plan.cols = std::max(grid.Cols() - 1, 0);
   if (plan.cols > kMaxSheetCols) {
     return Error{ErrorKind::TooLarge, "the grid has " + std::to_string(plan.cols) +
@@ -173,7 +205,7 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid) {
       grid.ReadRow(row, cells);
       for (int c = 1; c <= plan.cols; ++c) {
         TextId id = cells[static_cast<size_t>(c - 1)].id;
-        if (id == TextPool::kEmpty) continue;
+        if (id == TextPool::kEmpty || plan.numbers.IsNumber(id)) continue;
         if (plan.stringIndex[id] == kUnused) {
           auto index = plan.strings.Add(grid.Text(id));
           if (!index) {

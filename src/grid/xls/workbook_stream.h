@@ -1,7 +1,8 @@
 // The workbook stream of a grid: the global records (fonts, cell formats,
 // sheet list, shared strings) and one sheet per SplitIntoSheets part, with
 // the grid's rows and columns from 1, its column widths, row heights, wrap
-// and alignment. Every cell is a text cell: "05" stays "05".
+// and alignment. Every cell is a text cell ("05" stays "05"), except, when
+// numeric cells are asked for, those that hold a plain decimal number.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "grid/grid.h"
+#include "grid/number_cells.h"
 #include "grid/xls/byte_sink.h"
 #include "grid/xls/shared_strings.h"
 #include "grid/xls/sheet_split.h"
@@ -23,10 +25,11 @@ struct WorkbookPlan {
   int cols = 0;  // the grid's columns 1 .. cols
   SharedStrings strings;
   std::vector<uint32_t> stringIndex;  // by the grid's text id
+  NumberCells numbers;
 };
 
 // Refused, with the reason, when the grid holds more than a workbook takes.
-Result<WorkbookPlan> PlanWorkbook(const Grid& grid);
+Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells = false);
 void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out);
 
 // Grid pixels in a workbook's units: column widths in 1/256 of a character
