@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <future>
 
 #include "app/element_list.h"
 #include "app/file_list.h"
@@ -91,7 +92,7 @@ RunOutcome ConversionRun::Run() {
     paths.push_back(FilePathOfRow(row));
   }
   int ticked = static_cast<int>(tickedRows.size());
-  ReadAhead files(paths, statsWanted, ReadAheadWorkers(w_.threads, paths.size()));
+  ReadAhead files(paths, statsWanted, ReadAheadWorkers(RunThreads(w_.threads), paths.size()));
   for (int k = 0; k < ticked; ++k) {
     ui_.FileStarting(k + 1, ticked);
     ConvertFile(tickedRows[static_cast<size_t>(k)], files.Next(), hourlyWanted, statsWanted,
@@ -100,8 +101,7 @@ RunOutcome ConversionRun::Run() {
   // Header-only workbooks saved over good ones would lose their rows for
   // nothing; with no file ticked the empty workbooks are what was asked for.
   outcome_.nothingSaved = ticked > 0 && outcome_.converted == 0;
-  if (hourlyWanted && !outcome_.nothingSaved) SaveBook(0);
-  if (statsWanted && !outcome_.nothingSaved) SaveBook(1);
+  if (!outcome_.nothingSaved) SaveBooks(hourlyWanted, statsWanted);
   ReportEnd();
   ui_.SetBusy(false);
   return outcome_;
@@ -161,18 +161,49 @@ std::string ConversionRun::ClashOf(const std::string& path) const {
   return {};
 }
 
-void ConversionRun::SaveBook(int index) {
+Status ConversionRun::WriteBook(int index, const std::function<void()>& waitForTurn) const {
   std::string path = BookPath(index);
-  if (std::string clash = ClashOf(path); !clash.empty()) {
-    outcome_.unsavedBooks.push_back({path, clash});
+  WorkbookOptions options = w_.bookOptions;
+  options.threads = RunThreads(w_.threads);
+  options.beforeReplacing = [&]() -> Status {
+    if (waitForTurn) waitForTurn();
+    std::string clash = ClashOf(path);
+    if (!clash.empty()) return Error{ErrorKind::Unwritable, clash};
+    return Done();
+  };
+  return w_.books[static_cast<size_t>(index)].ExportToExcel(path, options);
+}
+
+void ConversionRun::Record(int index, const Status& saved) {
+  std::string path = BookPath(index);
+  if (saved.Ok())
+    outcome_.savedBooks.push_back(path);
+  else
+    outcome_.unsavedBooks.push_back({path, saved.Failure().reason});
+}
+
+void ConversionRun::SaveBooks(bool hourlyWanted, bool statsWanted) {
+  if (!hourlyWanted || !statsWanted || RunThreads(w_.threads) == 1) {
+    if (hourlyWanted) Record(0, WriteBook(0, {}));
+    if (statsWanted) Record(1, WriteBook(1, {}));
     return;
   }
-  Status saved = w_.books[static_cast<size_t>(index)].ExportToExcel(path, w_.bookOptions);
-  if (saved.Ok()) {
-    outcome_.savedBooks.push_back(path);
-  } else {
-    outcome_.unsavedBooks.push_back({path, saved.Failure().reason});
+  // The statistics book is written while the timed records are, and takes
+  // its place only after them: a name that turns out to be theirs (a disk
+  // that ignores letter case, a link) is still caught as before.
+  std::promise<void> hourlySaved;
+  std::shared_future<void> turn = hourlySaved.get_future().share();
+  auto stats =
+      std::async(std::launch::async, [&] { return WriteBook(1, [turn] { turn.wait(); }); });
+  {
+    // Whatever happens here, the statistics book's thread must not wait forever.
+    struct Release {
+      std::promise<void>& done;
+      ~Release() { done.set_value(); }
+    } release{hourlySaved};
+    Record(0, WriteBook(0, {}));
   }
+  Record(1, stats.get());
 }
 
 void ConversionRun::ReportEnd() {

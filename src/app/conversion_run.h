@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,11 @@ class ConversionRun {
   bool InputIsComplete(bool hourlyWanted, bool statsWanted);
   void ConvertFile(int row, MonthFile& file, bool hourlyWanted, bool statsWanted,
                    ElementTable& scratch);
-  void SaveBook(int index);
+  // Book index, written; it replaces the file at its name only once
+  // waitForTurn (when given) returns and no clash stands in the way.
+  Status WriteBook(int index, const std::function<void()>& waitForTurn) const;
+  void Record(int index, const Status& saved);
+  void SaveBooks(bool hourlyWanted, bool statsWanted);
   // Why the workbook must not be written at path; empty when nothing stands in the way.
   std::string ClashOf(const std::string& path) const;
   void ReportEnd();

@@ -6,8 +6,12 @@
 
 namespace quillon {
 
+int RunThreads(int threads) {
+  if (threads > 0) return threads;
+  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
 int ReadAheadWorkers(int threads, size_t files) {
-  if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   if (threads <= 1 || files <= 1) return 0;
   return static_cast<int>(std::min<size_t>(static_cast<size_t>(threads), files));
 }

@@ -60,8 +60,11 @@ class ReadAhead {
   std::vector<std::thread> workers_;
 };
 
-// The worker threads a run uses: threads 0 asks for one per processor core,
-// and a single thread (or a single file) needs no worker at all.
+// The threads a run uses when asked for threads: 0 asks for one per
+// processor core.
+int RunThreads(int threads);
+// The workers that read ahead: none on a single thread (or for a single
+// file), else one per thread.
 int ReadAheadWorkers(int threads, size_t files);
 
 }  // namespace quillon

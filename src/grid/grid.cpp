@@ -272,9 +272,8 @@ void Grid::SetActiveCell(int row, int col) {
 }
 
 Status Grid::ExportToExcel(const std::string& path, const WorkbookOptions& options) const {
-  if (options.format == WorkbookFormat::kXlsx)
-    return xlsx::WriteWorkbookFile(*this, path, options.numericCells);
-  return xls::WriteWorkbookFile(*this, path, options.numericCells);
+  if (options.format == WorkbookFormat::kXlsx) return xlsx::WriteWorkbookFile(*this, path, options);
+  return xls::WriteWorkbookFile(*this, path, options);
 }
 
 size_t Grid::MemoryBytes() const {

@@ -3,7 +3,10 @@
 // with (off by default, so the workbooks look as station users know them).
 #pragma once
 
+#include <functional>
 #include <string_view>
+
+#include "util/result.h"
 
 namespace quillon {
 
@@ -15,6 +18,11 @@ enum class WorkbookFormat {
 struct WorkbookOptions {
   WorkbookFormat format = WorkbookFormat::kXls;
   bool numericCells = false;
+  // Asked once the new workbook is complete, just before it takes the place
+  // of the file at its name; a failure keeps that file as it was.
+  std::function<Status()> beforeReplacing;
+  // Threads that may turn rows into records at once (.xls).
+  int threads = 1;
 };
 
 constexpr std::string_view ExtensionOf(WorkbookFormat format) {

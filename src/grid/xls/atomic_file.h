@@ -13,6 +13,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "grid/xls/byte_sink.h"
@@ -40,8 +41,9 @@ class AtomicFile : public ByteSink {
   // itself; what it writes there is put in place by Commit like the rest.
   const std::string& TempPath() const { return temp_; }
 
-  // Puts the file in place of the target.
-  Status Commit();
+  // Puts the file in place of the target, once beforeReplacing (when given)
+  // agrees; the temporary file stays locked until then.
+  Status Commit(const std::function<Status()>& beforeReplacing = {});
 
  private:
   Status CheckTarget();

@@ -77,7 +77,8 @@ std::string TempPrefix(const std::string& real) {
 }
 
 std::string TempName(const std::string& folder, const std::string& prefix) {
-  static std::random_device random;
+  // Each thread its own: two workbooks may be saved at once.
+  thread_local std::random_device random;
   char hex[9];
   std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(random()));
   return (std::filesystem::path(folder) / (prefix + hex + ".tmp")).string();
@@ -223,11 +224,18 @@ Status AtomicFile::WriteFailure() const {
   }
 }
 
-Status AtomicFile::Commit() {
+Status AtomicFile::Commit(const std::function<Status()>& beforeReplacing) {
   if (fd_ < 0) return Failure("no file open for: " + target_);
   Flush();
   KeepTargetsAttributes();
   if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+  if (error_ == 0 && beforeReplacing) {
+    Status agreed = beforeReplacing();
+    if (!agreed.Ok()) {
+      Discard();
+      return agreed;
+    }
+  }
   if (::close(fd_) != 0 && error_ == 0) error_ = errno;
   fd_ = -1;
   if (error_ != 0) {

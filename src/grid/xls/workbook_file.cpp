@@ -11,27 +11,28 @@ namespace quillon::xls {
 
 namespace {
 
-Status Write(const Grid& grid, const std::string& path, bool numericCells) {
-  Result<WorkbookPlan> planned = PlanWorkbook(grid, numericCells);
+Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& options) {
+  Result<WorkbookPlan> planned = PlanWorkbook(grid, options.numericCells);
   if (!planned.Ok()) return planned.Failure();
   const WorkbookPlan& plan = planned.Value();
   AtomicFile file;
   if (Status opened = file.Open(path); !opened.Ok()) return opened;
   CompoundFileWriter container(file, u"Workbook");
-  WriteWorkbookStream(grid, plan, container);
+  WriteWorkbookStream(grid, plan, container, options.threads);
   container.Finish();
   if (container.TooLarge())
     return Error{ErrorKind::TooLarge, "workbook over 4 GB, too large to save: " + path};
-  return file.Commit();
+  return file.Commit(options.beforeReplacing);
 }
 
 }  // namespace
 
-Status WriteWorkbookFile(const Grid& grid, const std::string& path, bool numericCells) {
+Status WriteWorkbookFile(const Grid& grid, const std::string& path,
+                         const WorkbookOptions& options) {
   // A save that runs out of memory is a failed save, not the end of the run;
   // the temporary file is gone by the time the exception arrives here.
   try {
-    return Write(grid, path, numericCells);
+    return Write(grid, path, options);
   } catch (const std::exception& e) {
     return Error{ErrorKind::Unexpected, "cannot save " + path + ": " + e.what()};
   }

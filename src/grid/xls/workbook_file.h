@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "grid/workbook_options.h"
 #include "util/result.h"
 
 namespace quillon {
@@ -13,6 +14,7 @@ class Grid;
 namespace quillon::xls {
 
 // numericCells: plain decimal numbers become number cells.
-Status WriteWorkbookFile(const Grid& grid, const std::string& path, bool numericCells = false);
+Status WriteWorkbookFile(const Grid& grid, const std::string& path,
+                         const WorkbookOptions& options = {});
 
 }  // namespace quillon::xls

@@ -1,6 +1,8 @@
 #include "grid/xls/workbook_stream.h"
 
 #include <algorithm>
+#include <deque>
+#include <future>
 
 #include "grid/alignment.h"
 #include "grid/xls/biff_records.h"
@@ -18,6 +20,7 @@ constexpr uint16_t kMaxWidthUnits = 255 * 256;
 constexpr uint16_t kMaxRowTwips = 8190;
 constexpr uint16_t kTextFormat = 49;  // the built-in "@"
 constexpr int kRowsPerBlock = 32;
+constexpr int kRowsPerPiece = kRowsPerBlock * 128;  // what one thread turns into records at a time
 constexpr size_t kFlushBytes = 64 * 1024;
 constexpr uint16_t kFirstOwnFormat = 164;  // those below are built in
 
@@ -59,6 +62,11 @@ class StreamWriter {
   uint64_t Position() const { return out_.Size() + buffer_.size(); }
   void MaybeFlush() {
     if (buffer_.size() >= kFlushBytes) Flush();
+  }
+  // Bytes already made elsewhere, after those buffered.
+  void Write(std::string_view bytes) {
+    Flush();
+    out_.Write(bytes);
   }
   void Flush() {
     out_.Write(buffer_);
@@ -154,8 +162,28 @@ void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const std::vector
     WriteCells(block[static_cast<size_t>(i - first)], plan, slots, static_cast<uint16_t>(i), b);
 }
 
+// A tall sheet's rows are turned into records a piece at a time on several
+// threads; the pieces are written in row order as they come.
+template <class Piece>
+void WritePiecesAhead(int rows, int threads, StreamWriter& w, const Piece& piece) {
+  std::deque<std::future<std::string>> ahead;
+  int next = 0;
+  auto start = [&] {
+    int first = next;
+    next = std::min(next + kRowsPerPiece, rows);
+    ahead.push_back(std::async(std::launch::async, piece, first, next - 1));
+  };
+  while (next < rows && static_cast<int>(ahead.size()) < threads) start();
+  while (!ahead.empty()) {
+    std::string bytes = ahead.front().get();
+    ahead.pop_front();
+    if (next < rows) start();
+    w.Write(bytes);
+  }
+}
+
 void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& sheet, bool first,
-                StreamWriter& w) {
+                int threads, StreamWriter& w) {
   std::string& b = w.Buffer();
   AppendBof(b, StreamKind::Worksheet);
   AppendDefaultRowHeight(b, RowHeightTwips(Grid::kDefaultRowHeight));
@@ -166,10 +194,21 @@ void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& she
   std::vector<int> slots = FormatSlots(plan.numbers);
   AppendDimensions(b, static_cast<uint32_t>(rows), static_cast<uint16_t>(rows ? plan.cols : 0));
   // Rows go in blocks of 32: their row records, then their cells.
-  std::vector<std::vector<Grid::RowCell>> block(kRowsPerBlock);
-  for (int i = 0; i < rows; i += kRowsPerBlock) {
-    WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, block, b);
-    w.MaybeFlush();
+  if (threads <= 1 || rows <= kRowsPerPiece) {
+    std::vector<std::vector<Grid::RowCell>> block(kRowsPerBlock);
+    for (int i = 0; i < rows; i += kRowsPerBlock) {
+      WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, block, b);
+      w.MaybeFlush();
+    }
+  } else {
+    WritePiecesAhead(rows, threads, w, [&](int firstRow, int lastRow) {
+      std::string bytes;
+      std::vector<std::vector<Grid::RowCell>> block(kRowsPerBlock);
+      for (int i = firstRow; i <= lastRow; i += kRowsPerBlock)
+        WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock - 1, lastRow), block,
+                      bytes);
+      return bytes;
+    });
   }
   AppendWindow2(b, first);
   AppendEof(b);
@@ -223,13 +262,13 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells) {
   return plan;
 }
 
-void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out) {
+void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out, int threads) {
   StreamWriter w(out);
   std::vector<uint64_t> positionFields = WriteGlobals(grid, plan, w);
   std::vector<uint32_t> sheetStarts;
   for (size_t i = 0; i < plan.sheets.size(); ++i) {
     sheetStarts.push_back(static_cast<uint32_t>(w.Position()));
-    WriteSheet(grid, plan, plan.sheets[i], i == 0, w);
+    WriteSheet(grid, plan, plan.sheets[i], i == 0, threads, w);
   }
   w.Flush();
   for (size_t i = 0; i < plan.sheets.size(); ++i) {

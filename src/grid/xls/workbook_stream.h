@@ -30,7 +30,10 @@ struct WorkbookPlan {
 
 // Refused, with the reason, when the grid holds more than a workbook takes.
 Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells = false);
-void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out);
+// threads above 1 turn the rows of tall sheets into records on that many
+// threads at once; the bytes are the same.
+void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out,
+                         int threads = 1);
 
 // Grid pixels in a workbook's units: column widths in 1/256 of a character
 // (about 7 pixels each), row heights in twips (15 a pixel); both cut to the

@@ -45,24 +45,25 @@ uint64_t LargestSheetBytes(const Grid& grid, const std::vector<xls::SheetRows>& 
 
 std::string SheetName(size_t i) { return "Sheet" + std::to_string(i + 1); }
 
-Status Write(const Grid& grid, const std::string& path, bool numericCells, int maxSheetRows) {
+Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& options,
+             int maxSheetRows) {
   int cols = std::max(grid.Cols() - 1, 0);
   if (cols > kMaxSheetCols)
     return Error{ErrorKind::TooLarge, "the grid has " + std::to_string(cols) +
                                           " columns to save; a workbook sheet holds at most " +
                                           std::to_string(kMaxSheetCols)};
   std::vector<xls::SheetRows> sheets = xls::SplitIntoSheets(grid.Rows(), maxSheetRows);
-  NumberCells numbers(grid, numericCells);
+  NumberCells numbers(grid, options.numericCells);
   xls::AtomicFile file;
   if (Status opened = file.Open(path); !opened.Ok()) return opened;
   // The library's own scratch files go beside the workbook, where there is
   // room for the workbook itself.
   std::string scratch = std::filesystem::path(file.TempPath()).parent_path().string();
-  lxw_workbook_options options{};
-  options.constant_memory = LXW_TRUE;
-  options.tmpdir = scratch.data();
-  options.use_zip64 = LargestSheetBytes(grid, sheets, cols) > kZip64Bytes ? LXW_TRUE : LXW_FALSE;
-  Book book(workbook_new_opt(file.TempPath().c_str(), &options));
+  lxw_workbook_options library{};
+  library.constant_memory = LXW_TRUE;
+  library.tmpdir = scratch.data();
+  library.use_zip64 = LargestSheetBytes(grid, sheets, cols) > kZip64Bytes ? LXW_TRUE : LXW_FALSE;
+  Book book(workbook_new_opt(file.TempPath().c_str(), &library));
   if (!book) return Error{ErrorKind::Unexpected, "cannot start the workbook: " + path};
   CellFormats formats(book.get(), grid);
   std::vector<int> lastRows;
@@ -80,17 +81,17 @@ Status Write(const Grid& grid, const std::string& path, bool numericCells, int m
     return Error{ErrorKind::Unwritable, "cannot write " + path + ": " + lxw_strerror(closed)};
   if (Status whole = CheckPackage(file.TempPath(), lastRows); !whole.Ok())
     return Error{ErrorKind::Unwritable, ReasonOf(whole) + ": " + path};
-  return file.Commit();
+  return file.Commit(options.beforeReplacing);
 }
 
 }  // namespace
 
-Status WriteWorkbookFile(const Grid& grid, const std::string& path, bool numericCells,
+Status WriteWorkbookFile(const Grid& grid, const std::string& path, const WorkbookOptions& options,
                          int maxSheetRows) {
   // As for the .xls workbook: running out of memory fails the save, not the
   // run, and the temporary file is gone by then.
   try {
-    return Write(grid, path, numericCells, maxSheetRows);
+    return Write(grid, path, options, maxSheetRows);
   } catch (const std::exception& e) {
     return Error{ErrorKind::Unexpected, "cannot save " + path + ": " + e.what()};
   }

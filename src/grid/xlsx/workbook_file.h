@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "grid/workbook_options.h"
 #include "util/result.h"
 
 namespace quillon {
@@ -15,9 +16,8 @@ namespace quillon::xlsx {
 constexpr int kMaxSheetRows = 1048576;
 constexpr int kMaxSheetCols = 16384;
 
-// numericCells: plain decimal numbers become number cells. maxSheetRows is
-// the sheet's row limit; a test may make it small.
-Status WriteWorkbookFile(const Grid& grid, const std::string& path, bool numericCells = false,
-                         int maxSheetRows = kMaxSheetRows);
+// maxSheetRows is the sheet's row limit; a test may make it small.
+Status WriteWorkbookFile(const Grid& grid, const std::string& path,
+                         const WorkbookOptions& options = {}, int maxSheetRows = kMaxSheetRows);
 
 }  // namespace quillon::xlsx
