@@ -130,12 +130,6 @@ std::string_view Grid::CellText(int row, int col) const {
 
 TextId Grid::CellTextId(int row, int col) const { return cells_[IndexOf(row, col)] & kIdMask; }
 
-void Grid::SetCellText(int row, int col, std::string_view text) {
-  uint32_t& cell = cells_[IndexOf(row, col)];
-  cell = (cell & ~kIdMask) | pool_.Intern(text);
-  Changed();
-}
-
 void Grid::SetBit(int row, int col, uint32_t bit, bool on) {
   uint32_t& cell = cells_[IndexOf(row, col)];
   cell = on ? (cell | bit) : (cell & ~bit);
@@ -241,10 +235,6 @@ void Grid::Refresh() {
 
 void Grid::AddRefreshListener(std::function<void()> listener) {
   listeners_.push_back(std::move(listener));
-}
-
-void Grid::Changed() {
-  if (autoRedraw_) Refresh();
 }
 
 void Grid::SetActiveCell(int row, int col) {

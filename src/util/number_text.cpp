@@ -58,7 +58,7 @@ bool IsSignedDigits(std::string_view text) {
 
 }  // namespace
 
-void AssignWhole(std::string& out, long long whole, int minDigits) {
+void AppendWhole(std::string& out, long long whole, int minDigits) {
   char buffer[40];
   char* end = buffer + sizeof buffer;
   char* p = end;
@@ -71,7 +71,12 @@ void AssignWhole(std::string& out, long long whole, int minDigits) {
   int width = std::min(minDigits, 30);
   while (end - p < width) *--p = '0';
   if (whole < 0) *--p = '-';
-  out.assign(p, end);
+  out.append(p, end);
+}
+
+void AssignWhole(std::string& out, long long whole, int minDigits) {
+  out.clear();
+  AppendWhole(out, whole, minDigits);
 }
 
 std::string FormatWhole(long long whole, int minDigits) {
