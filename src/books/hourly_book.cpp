@@ -62,8 +62,16 @@ void WriteCells(Grid& book, const ElementTable& table, int days, int firstRow, i
   bool weather = element != nullptr && element->timed == TimedColumn::Phenomena;
   int last = table.LastSlot();
   for (int d = 1; d <= days; ++d) {
+    int dayRow = firstRow + kHours * (d - 1);
+    if (!weather && table.Contains(d, 1) && table.Contains(d, kHours)) {
+      // An hourly table fills every row of the day: write them at once.
+      std::array<std::string_view, kHours> texts;
+      for (int s = 1; s <= kHours; ++s) texts[s - 1] = textOf(table.At(d, s));
+      book.SetColumnTexts(dayRow, column, texts);
+      continue;
+    }
     for (int s = 1; s <= kHours; ++s) {
-      int row = firstRow + kHours * (d - 1) + s - 1;
+      int row = dayRow + s - 1;
       int slot = SlotShownAt(s, last, oneValueHour);
       if (slot > 0 && table.Contains(d, slot))
         book.SetCellText(row, column, textOf(table.At(d, slot)));

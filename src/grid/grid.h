@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,8 @@ class Grid {
     cell = (cell & ~kIdMask) | pool_.Intern(text);
     Changed();
   }
+  // Writes texts[k] into cell (firstRow + k, col): a column of a block at once.
+  void SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts);
   bool WrapText(int row, int col) const;
   void SetWrapText(int row, int col, bool on);
   bool CellFlag(int row, int col) const;
