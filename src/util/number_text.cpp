@@ -46,7 +46,6 @@ NumberParts ParseLeading(std::string_view text) {
   return parts;
 }
 
-
 // The digits of a whole number written backwards from end; returns where
 // they begin. Room for 30 digits of padding and a sign is needed.
 char* WholeDigits(char* end, long long whole, int minDigits) {

@@ -15,7 +15,7 @@ namespace quillon {
 // statistics is rounded here.
 inline int32_t RoundHalfAway(double x) {
   double r = std::floor(std::fabs(x) + 0.5);
-  double most = x < 0 ? 2147483648.0 : 2147483647.0;     // -2^31 .. 2^31 - 1
+  double most = x < 0 ? 2147483648.0 : 2147483647.0;  // -2^31 .. 2^31 - 1
   if (!(r <= most)) ThrowOutside32("RoundHalfAway");  // a NaN too
   return static_cast<int32_t>(x < 0 ? -r : r);
 }
