@@ -67,13 +67,15 @@ char* WholeDigits(char* end, long long whole, int minDigits) {
 void AssignWhole(std::string& out, long long whole, int minDigits) {
   char buffer[40];
   char* end = buffer + sizeof buffer;
-  out.assign(WholeDigits(end, whole, minDigits), end);
+  const char* first = WholeDigits(end, whole, minDigits);
+  out.assign(first, static_cast<size_t>(end - first));
 }
 
 void AppendWhole(std::string& out, long long whole, int minDigits) {
   char buffer[40];
   char* end = buffer + sizeof buffer;
-  out.append(WholeDigits(end, whole, minDigits), end);
+  const char* first = WholeDigits(end, whole, minDigits);
+  out.append(first, static_cast<size_t>(end - first));
 }
 
 std::string FormatWhole(long long whole, int minDigits) {
