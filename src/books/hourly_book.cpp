@@ -1,5 +1,6 @@
 #include "books/hourly_book.h"
 
+#include <array>
 #include <utility>
 
 #include "books/element_catalogue.h"
@@ -30,44 +31,85 @@ const ElementTable& TimedRain(const ElementTable& rain, ElementTable& scratch) {
   return scratch;
 }
 
-// One part of the "direction/speed" wind cells. A four-time table puts its
-// observations in the 02, 08, 14 and 20 h rows like every other four-time
-// element; every other row stays empty, so nothing of an earlier column or
-// file shows through.
-const ElementTable& WindPart(const ElementTable& wind, int field, ElementTable& scratch) {
-  ClearScratch(scratch);
-  int days = std::min(wind.Days(), scratch.Days());
-  bool hourly = wind.LastSlot() >= kHours;
-  for (int day = 1; day <= days; ++day) {
-    for (int s = 1; s <= std::min(wind.LastSlot(), kHours); ++s) {
-      int row = hourly ? s : 6 * s;
-      if (row > kHours) break;
-      scratch.At(day, row) = FieldOf(wind.At(day, s), "/", field);
-    }
+// Field 1 (direction) or 2 (speed) of a "direction/speed" cell trimmed of
+// blanks, as FieldOf cuts it, seen in place rather than copied.
+std::string_view WindField(std::string_view cell, int field) {
+  std::string_view text = Trim(cell);
+  for (int k = 1; k < field; ++k) {
+    size_t slash = text.find('/');
+    if (slash == std::string_view::npos) return {};
+    text.remove_prefix(slash + 1);
   }
-  return scratch;
+  return text.substr(0, text.find('/'));
 }
 
-// The table a timed-record column is written from; nullptr for none.
-const ElementTable* SourceFor(MonthData& d, const Element& e, ElementTable& scratch) {
-  if (e.table == nullptr) return nullptr;
-  const ElementTable& table = d.*e.table;
+// The table slot shown in hour row s (1..24) of a day, 0 for none: every
+// hour from a table of 24 or more slots, the 02, 08, 14 and 20 h rows from a
+// four-time table, and the row oneValueHour from a one-value table.
+int SlotShownAt(int s, int lastSlot, int oneValueHour) {
+  if (lastSlot >= kHours) return s;
+  if (lastSlot == 1) return s == oneValueHour ? 1 : 0;
+  if (lastSlot > 1 && s % 6 == 0 && s / 6 <= lastSlot) return s / 6;
+  return 0;
+}
+
+// Writes the shown slots of a table into one column, each cell's text as
+// textOf reads it; the weather column wraps its text in every row.
+template <class TextOf>
+void WriteCells(Grid& book, const ElementTable& table, int days, int firstRow, int column,
+                int oneValueHour, TextOf textOf) {
+  const Element* element = ElementNamed(book.CellText(1, column));
+  bool weather = element != nullptr && element->timed == TimedColumn::Phenomena;
+  int last = table.LastSlot();
+  for (int d = 1; d <= days; ++d) {
+    int dayRow = firstRow + kHours * (d - 1);
+    if (!weather && table.Contains(d, 1) && table.Contains(d, kHours)) {
+      // An hourly table fills every row of the day: write them at once.
+      std::array<std::string_view, kHours> texts;
+      for (int s = 1; s <= kHours; ++s) texts[s - 1] = textOf(table.At(d, s));
+      book.SetColumnTexts(dayRow, column, texts);
+      continue;
+    }
+    for (int s = 1; s <= kHours; ++s) {
+      int row = dayRow + s - 1;
+      int slot = SlotShownAt(s, last, oneValueHour);
+      if (slot > 0 && table.Contains(d, slot))
+        book.SetCellText(row, column, textOf(table.At(d, slot)));
+      if (weather) book.SetWrapText(row, column, true);
+    }
+  }
+}
+
+// One part of the "direction/speed" wind cells, read in place. A four-time
+// table puts its observations in the 02, 08, 14 and 20 h rows like every
+// other four-time element, a one-value table in the 02 h row.
+void WriteWindColumn(Grid& book, const ElementTable& wind, int field, int days, int firstRow,
+                     int column) {
+  constexpr int kFirstMainHour = 6;  // 02 h
+  WriteCells(book, wind, days, firstRow, column, kFirstMainHour,
+             [field](std::string_view cell) { return WindField(cell, field); });
+}
+
+// Writes one timed-record column of the block from the element's table.
+void WriteColumn(Grid& book, MonthData& d, const Element& e, ElementTable& scratch, int days,
+                 int firstRow, int column) {
+  if (e.table == nullptr) return;
+  ElementTable& table = d.*e.table;
   switch (e.timed) {
     case TimedColumn::None:
-      return nullptr;
+      return;
     case TimedColumn::Copy:
-      return &table;
+      return WriteElementColumn(book, table, days, firstRow, column);
     case TimedColumn::Phenomena:
-      FormatPhenomena(d.*e.table);
-      return &table;
+      FormatPhenomena(table);
+      return WriteElementColumn(book, table, days, firstRow, column);
     case TimedColumn::TimedRain:
-      return &TimedRain(table, scratch);
+      return WriteElementColumn(book, TimedRain(table, scratch), days, firstRow, column);
     case TimedColumn::WindDirection:
-      return &WindPart(table, 1, scratch);
+      return WriteWindColumn(book, table, 1, days, firstRow, column);
     case TimedColumn::WindSpeed:
-      return &WindPart(table, 2, scratch);
+      return WriteWindColumn(book, table, 2, days, firstRow, column);
   }
-  return nullptr;
 }
 
 int WidthFor(std::string_view header) {
@@ -78,8 +120,26 @@ int WidthFor(std::string_view header) {
   return 90;
 }
 
-// Hour of row offset o (0..23) of a day: 21, 22, 23, 24, 01, ..., 20.
-int HourOfOffset(int o) { return o < 4 ? o + 21 : o - 3; }
+// The hours of a day's rows: the observation day begins at 20 h of the day
+// before, and the hour after 23 is 24.
+constexpr std::array<std::string_view, kHours> kRowHours{
+    "21", "22", "23", "24", "01", "02", "03", "04", "05", "06", "07", "08",
+    "09", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
+
+// Column 1 of the block: one label per row, day after day.
+void WriteLabels(Grid& book, const AFileHeader& h, int firstRow, int days) {
+  std::string year = TextOf(h.Year), month = TextOf(h.Month);
+  for (int d = 1; d <= days; ++d) {
+    // Only the last two characters, the hour, change within a day.
+    std::string label = HourLabel(year, month, d, 21);
+    size_t hourAt = label.size() - 2;
+    for (int o = 0; o < kHours; ++o) {
+      label[hourAt] = kRowHours[o][0];
+      label[hourAt + 1] = kRowHours[o][1];
+      book.SetCellText(firstRow + kHours * (d - 1) + o, 1, label);
+    }
+  }
+}
 
 }  // namespace
 
@@ -90,7 +150,12 @@ ElementTable MakeScratchTable() {
 }
 
 std::string HourLabel(std::string_view year, std::string_view month, int day, int hour) {
-  return std::string(year) + std::string(month) + Format00(day) + " " + Format00(hour);
+  std::string label(year);
+  label += month;
+  AppendWhole(label, day, 2);
+  label += ' ';
+  AppendWhole(label, hour, 2);
+  return label;
 }
 
 void SetupHourlyGrid(Grid& book, const Grid& elementList) {
@@ -114,23 +179,9 @@ void SetupHourlyGrid(Grid& book, const Grid& elementList) {
 }
 
 void WriteElementColumn(Grid& book, const ElementTable& table, int days, int firstRow, int column) {
-  const Element* element = ElementNamed(book.CellText(1, column));
-  bool weather = element != nullptr && element->timed == TimedColumn::Phenomena;
-  int last = table.LastSlot();
-  for (int d = 1; d <= days; ++d) {
-    for (int s = 1; s <= kHours; ++s) {
-      int row = firstRow + kHours * (d - 1) + s - 1;
-      int slot = 0;  // the table's slot for this hour, 0 for none
-      if (last >= kHours)
-        slot = s;
-      else if (last == 1)
-        slot = s == 18 ? 1 : 0;
-      else if (last > 1 && s % 6 == 0 && s / 6 <= last)
-        slot = s / 6;
-      if (slot > 0 && table.Contains(d, slot)) book.SetCellText(row, column, table.At(d, slot));
-      if (weather) book.SetWrapText(row, column, true);
-    }
-  }
+  constexpr int kOneValueHour = 18;  // 14 h
+  WriteCells(book, table, days, firstRow, column, kOneValueHour,
+             [](const std::string& cell) -> std::string_view { return cell; });
 }
 
 void WriteHourlyBlock(Grid& book, MonthData& data, ElementTable& scratch) {
@@ -139,15 +190,11 @@ void WriteHourlyBlock(Grid& book, MonthData& data, ElementTable& scratch) {
   int firstRow = book.Rows();
   int days = h.DaysInMonth.value_or(0);
   book.SetRows(firstRow + kHours * days);
-  std::string year = TextOf(h.Year), month = TextOf(h.Month);
-  for (int o = 0; o < kHours * days; ++o)
-    book.SetCellText(firstRow + o, 1,
-                     HourLabel(year, month, o / kHours + 1, HourOfOffset(o % kHours)));
+  WriteLabels(book, h, firstRow, days);
   for (int j = 2; j < book.Cols(); ++j) {
     const Element* element = ElementNamed(book.CellText(1, j));
     if (element == nullptr) continue;
-    if (const ElementTable* source = SourceFor(data, *element, scratch))
-      WriteElementColumn(book, *source, days, firstRow, j);
+    WriteColumn(book, data, *element, scratch, days, firstRow, j);
   }
   book.SetAutoRedraw(true);
   book.Refresh();

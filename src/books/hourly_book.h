@@ -9,7 +9,7 @@
 namespace quillon {
 
 // The run's scratch table, days 1..31 x slots 1..24, for the columns that are
-// derived from a table rather than copied (wind direction, timed rain).
+// rearranged from a table rather than copied (timed rain).
 ElementTable MakeScratchTable();
 
 // Prepares the workbook grid: the header row "年月日时" and the names of the

@@ -131,9 +131,15 @@ std::string_view Grid::CellText(int row, int col) const {
 
 TextId Grid::CellTextId(int row, int col) const { return cells_[IndexOf(row, col)] & kIdMask; }
 
-void Grid::SetCellText(int row, int col, std::string_view text) {
-  uint32_t& cell = cells_[IndexOf(row, col)];
-  cell = (cell & ~kIdMask) | pool_.Intern(text);
+void Grid::SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts) {
+  if (texts.empty()) return;
+  size_t at = IndexOf(firstRow, col);
+  IndexOf(firstRow + static_cast<int>(texts.size()) - 1, col);
+  for (std::string_view text : texts) {
+    uint32_t& cell = cells_[at];
+    cell = (cell & ~kIdMask) | pool_.Intern(text);
+    at += static_cast<size_t>(cols_);
+  }
   Changed();
 }
 
@@ -259,10 +265,6 @@ void Grid::Refresh() {
 
 void Grid::AddRefreshListener(std::function<void()> listener) {
   listeners_.push_back(std::move(listener));
-}
-
-void Grid::Changed() {
-  if (autoRedraw_) Refresh();
 }
 
 void Grid::SetActiveCell(int row, int col) {

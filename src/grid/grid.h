@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +45,14 @@ class Grid {
 
   // The view stays valid until rows or columns are next removed.
   std::string_view CellText(int row, int col) const;
-  void SetCellText(int row, int col, std::string_view text);
+  // Inline: a timed-record run writes millions of cells.
+  void SetCellText(int row, int col, std::string_view text) {
+    uint32_t& cell = cells_[IndexOf(row, col)];
+    cell = (cell & ~kIdMask) | pool_.Intern(text);
+    Changed();
+  }
+  // Writes texts[k] into cell (firstRow + k, col): a column of a block at once.
+  void SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts);
   bool WrapText(int row, int col) const;
   void SetWrapText(int row, int col, bool on);
   bool CellFlag(int row, int col) const;
@@ -134,7 +142,9 @@ class Grid {
   void SetBit(int row, int col, uint32_t bit, bool on);
   void AfterShrink();
   void DropUnusedTexts();
-  void Changed();
+  void Changed() {
+    if (autoRedraw_) Refresh();
+  }
 
   int rows_ = 1;
   int cols_ = 1;

@@ -1,7 +1,7 @@
 #include "grid/text_pool.h"
 
+#include <bit>
 #include <cstring>
-#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -11,23 +11,43 @@ namespace {
 constexpr size_t kBlockBytes = 64 * 1024;
 // Longer texts get a block of their own instead of wasting a shared one.
 constexpr size_t kOwnBlockFrom = kBlockBytes / 4;
+constexpr size_t kFirstSlots = 64;
+
+uint64_t Load64(const char* at) {
+  uint64_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
 
 }  // namespace
 
-TextPool::TextPool() : texts_{std::string_view()}, slots_(64, kFree) {}
-
-size_t TextPool::SlotOf(std::string_view text) const {
-  size_t mask = slots_.size() - 1;
-  size_t slot = std::hash<std::string_view>{}(text)&mask;
-  while (slots_[slot] != kFree && texts_[slots_[slot]] != text) slot = (slot + 1) & mask;
-  return slot;
+uint64_t TextPool::LongKeyOf(std::string_view text) {
+  const char* p = text.data();
+  size_t n = text.size();
+  uint64_t h = n;
+  for (size_t i = 0; i + 8 < n; i += 8) h = ((h ^ Load64(p + i)) * kGolden) ^ (h >> 29);
+  return ((h ^ Load64(p + n - 8)) * kGolden) ^ (h >> 29);
 }
 
+bool TextPool::SameLongText(TextId id, std::string_view text) const { return texts_[id] == text; }
+
+TextPool::TextPool()
+    : texts_{std::string_view()},
+      slots_(kFirstSlots),
+      slotShift_(64 - std::countr_zero(kFirstSlots)) {}
+
 void TextPool::GrowSlots() {
-  std::vector<TextId> old(slots_.size() * 2, kFree);
+  std::vector<Slot> old(slots_.size() * 2);
   old.swap(slots_);
-  for (TextId id : old)
-    if (id != kFree) slots_[SlotOf(texts_[id])] = id;
+  --slotShift_;
+  size_t mask = slots_.size() - 1;
+  // The texts are distinct: each goes to the first free slot from its home.
+  for (const Slot& moved : old) {
+    if (moved.id == kFree) continue;
+    size_t slot = HomeSlot(moved.key, texts_[moved.id].size());
+    while (slots_[slot].id != kFree) slot = (slot + 1) & mask;
+    slots_[slot] = moved;
+  }
 }
 
 std::string_view TextPool::Store(std::string_view text) {
@@ -51,14 +71,11 @@ std::string_view TextPool::Store(std::string_view text) {
   return {at, text.size()};
 }
 
-TextId TextPool::Intern(std::string_view text) {
-  if (text.empty()) return kEmpty;
-  size_t slot = SlotOf(text);
-  if (slots_[slot] != kFree) return slots_[slot];
+TextId TextPool::Add(std::string_view text, uint64_t key, size_t slot) {
   if (texts_.size() > kMaxId) throw std::length_error("too many distinct texts in one grid");
   auto id = static_cast<TextId>(texts_.size());
   texts_.push_back(Store(text));
-  slots_[slot] = id;
+  slots_[slot] = {key, static_cast<uint32_t>(text.size()), id};
   if (texts_.size() * 2 > slots_.size()) GrowSlots();
   return id;
 }
@@ -70,7 +87,7 @@ std::string_view TextPool::Text(TextId id) const {
 
 size_t TextPool::MemoryBytes() const {
   return storedBytes_ + texts_.capacity() * sizeof(std::string_view) +
-         slots_.capacity() * sizeof(TextId) + blocks_.capacity() * sizeof(blocks_[0]);
+         slots_.capacity() * sizeof(Slot) + blocks_.capacity() * sizeof(blocks_[0]);
 }
 
 }  // namespace quillon

@@ -39,8 +39,9 @@ std::string MeanOfSlots(const ElementTable& table, int row, int offset, int widt
 struct PeriodTallies {
   ReadingTally rows[kMonthRow];
 
-  void Add(int day, const Reading& reading) {
-    rows[DekadOf(day)].Add(reading);
+  void Add(int day, const Reading& reading) { AddInDekad(DekadOf(day), reading); }
+  void AddInDekad(int dekad, const Reading& reading) {
+    rows[dekad].Add(reading);
     rows[kMonthRow - 1].Add(reading);
   }
   const ReadingTally& Row(int row) const { return rows[row - 1]; }
@@ -114,11 +115,12 @@ void ElementMeansHourly(int days, const ElementTable& table, ElementTable& daily
   PeriodTallies hours[kHours + 1];
   for (int d = 1; d <= days; ++d) {
     ReadingTally fourTimesTally, allHoursTally;
+    int dekad = DekadOf(d);
     for (int i = 1; i <= kHours; ++i) {
       Reading reading = ReadingOf(ReadingText(table.At(d, i), wind));
       allHoursTally.Add(reading);
       if (IsMainHour(i)) fourTimesTally.Add(reading);
-      hours[i].Add(d, reading);
+      hours[i].AddInDekad(dekad, reading);
     }
     std::string& fourTimes = dailyStats.At(d, m);
     std::string& allHours = dailyStats.At(d, m + 1);

@@ -28,8 +28,6 @@ void ReadingTally::AddFraction(double value) {
   sum = RoundHalfEven(static_cast<double>(sum) + value);
 }
 
-double ScaleOf(std::string_view letter) { return letter == "N" ? 10.0 : 1.0; }
-
 void AssignTallyText(std::string& out, const ReadingTally& tally, int n, int allowedMissing,
                      std::string_view letter, bool total) {
   int digits = letter == "U" ? 1 : 2;

@@ -76,6 +76,6 @@ void AssignTallyText(std::string& out, const ReadingTally& tally, int n, int all
                      std::string_view letter, bool total);
 
 // A cloud mean ("N") is kept in tenths: its scale is 10, every other 1.
-double ScaleOf(std::string_view letter);
+inline double ScaleOf(std::string_view letter) { return letter == "N" ? 10.0 : 1.0; }
 
 }  // namespace quillon

@@ -46,21 +46,9 @@ NumberParts ParseLeading(std::string_view text) {
   return parts;
 }
 
-// Most groups are an optional "-" and digits only; those are read directly,
-// without building the parts (the decoding of a file reads thousands).
-bool IsSignedDigits(std::string_view text) {
-  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-  if (i == text.size()) return false;
-  for (; i < text.size(); ++i)
-    if (!IsDigit(text[i])) return false;
-  return true;
-}
-
-}  // namespace
-
-void AssignWhole(std::string& out, long long whole, int minDigits) {
-  char buffer[40];
-  char* end = buffer + sizeof buffer;
+// The digits of a whole number written backwards from end; returns where
+// they begin. Room for 30 digits of padding and a sign is needed.
+char* WholeDigits(char* end, long long whole, int minDigits) {
   char* p = end;
   unsigned long long magnitude = whole < 0 ? 0ull - static_cast<unsigned long long>(whole)
                                            : static_cast<unsigned long long>(whole);
@@ -71,7 +59,23 @@ void AssignWhole(std::string& out, long long whole, int minDigits) {
   int width = std::min(minDigits, 30);
   while (end - p < width) *--p = '0';
   if (whole < 0) *--p = '-';
-  out.assign(p, end);
+  return p;
+}
+
+}  // namespace
+
+void AssignWhole(std::string& out, long long whole, int minDigits) {
+  char buffer[40];
+  char* end = buffer + sizeof buffer;
+  const char* first = WholeDigits(end, whole, minDigits);
+  out.assign(first, static_cast<size_t>(end - first));
+}
+
+void AppendWhole(std::string& out, long long whole, int minDigits) {
+  char buffer[40];
+  char* end = buffer + sizeof buffer;
+  const char* first = WholeDigits(end, whole, minDigits);
+  out.append(first, static_cast<size_t>(end - first));
 }
 
 std::string FormatWhole(long long whole, int minDigits) {
@@ -128,10 +132,14 @@ bool IsNumeric(std::string_view text) {
 }
 
 std::string PlainNumber(std::string_view text) {
-  if (IsSignedDigits(text)) {
-    bool negative = text[0] == '-';
-    size_t first = negative ? 1 : 0;  // first digit kept: no leading zeros
-    while (first + 1 < text.size() && text[first] == '0') ++first;
+  // Most groups are an optional "-" and digits: one pass skips the leading
+  // zeros and checks that only digits follow.
+  bool negative = !text.empty() && text[0] == '-';
+  size_t first = negative ? 1 : 0;  // first digit kept: no leading zeros
+  while (first + 1 < text.size() && text[first] == '0') ++first;
+  size_t end = first;
+  while (end < text.size() && IsDigit(text[end])) ++end;
+  if (end > first && end == text.size()) {
     if (text[first] == '0') return "0";  // "-0" too
     if (!negative) return std::string(text.substr(first));
     std::string result(text.substr(first - 1));

@@ -58,6 +58,8 @@ std::string FormatFixed(double value, int minIntDigits, int decimals);
 std::string FormatWhole(long long value, int minDigits);
 // The same text written into out, reusing its storage.
 void AssignWhole(std::string& out, long long value, int minDigits);
+// The same text added at the end of out.
+void AppendWhole(std::string& out, long long value, int minDigits);
 
 inline std::string Format0(double value) { return FormatFixed(value, 1, 0); }
 inline std::string Format00(double value) { return FormatFixed(value, 2, 0); }

@@ -11,15 +11,14 @@ namespace {
 
 int32_t Checked32(double r, const char* who) {
   if (!(r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max()))
-    throw std::range_error(std::string(who) + ": value outside the 32-bit range");
+    ThrowOutside32(who);
   return static_cast<int32_t>(r);
 }
 
 }  // namespace
 
-int32_t RoundHalfAway(double x) {
-  double r = std::floor(std::fabs(x) + 0.5);
-  return Checked32(x < 0 ? -r : r, "RoundHalfAway");
+void ThrowOutside32(const char* who) {
+  throw std::range_error(std::string(who) + ": value outside the 32-bit range");
 }
 
 int32_t RoundHalfEven(double x) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
@@ -150,6 +151,45 @@ TEST(Grid, LongAndManyTextsKeepTheirContent) {
   EXPECT_EQ(g.CellText(0, 0), long1);
   for (int r = 1; r <= 3000; r += 7)
     EXPECT_EQ(g.CellText(r, 0), std::string(r % 50, 'x') + std::to_string(r));
+}
+
+// Short texts are found by their bytes alone, longer ones by hash and full
+// comparison: every text of up to 9 characters over a small alphabet, and
+// long texts differing only inside, must each keep an id of their own.
+TEST(TextPool, TellsApartTextsThatShareBytesOrLength) {
+  TextPool pool;
+  std::vector<std::string> texts;
+  std::vector<std::string> shorter{""};
+  for (int length = 1; length <= 9; ++length) {
+    std::vector<std::string> longer;
+    for (const std::string& t : shorter)
+      for (char c : {'0', '1', '-'}) longer.push_back(t + c);
+    texts.insert(texts.end(), longer.begin(), longer.end());
+    shorter = std::move(longer);
+  }
+  for (int k = 0; k < 200; ++k)
+    texts.push_back("0123456789" + std::to_string(k * 7919) + "abcdefghij");
+  std::vector<TextId> ids;
+  for (const std::string& t : texts) ids.push_back(pool.Intern(t));
+  EXPECT_EQ(pool.Count(), texts.size() + 1);
+  for (size_t i = 0; i < texts.size(); ++i) {
+    ASSERT_EQ(pool.Text(ids[i]), texts[i]);
+    ASSERT_EQ(pool.Intern(texts[i]), ids[i]) << texts[i];
+  }
+}
+
+TEST(Grid, ColumnTextsGoDownOneColumnOrNowhere) {
+  Grid g;
+  g.SetRows(5);
+  g.SetCols(3);
+  const std::string_view texts[] = {"1013", "-", "", "08"};
+  g.SetColumnTexts(1, 2, texts);
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(g.CellText(1 + k, 2), texts[k]);
+  EXPECT_EQ(g.CellText(1, 1), "");
+  const std::string_view tooMany[] = {"1", "2", "3"};
+  EXPECT_THROW(g.SetColumnTexts(3, 1, tooMany), std::out_of_range);
+  EXPECT_THROW(g.SetColumnTexts(1, 3, tooMany), std::out_of_range);
+  EXPECT_EQ(g.CellText(3, 1), "");  // nothing written before the check
 }
 
 TEST(Grid, MergesReplaceOverlapsAndShrinkWithTheGrid) {
