@@ -67,6 +67,17 @@ std::vector<std::string> SplitAt(std::string_view text, char separator) {
   return pieces;
 }
 
+void SplitInto(std::string_view text, char separator, std::vector<std::string_view>& pieces) {
+  pieces.clear();
+  size_t start = 0;
+  for (size_t at = text.find(separator); at != std::string_view::npos;
+       at = text.find(separator, start)) {
+    pieces.push_back(text.substr(start, at - start));
+    start = at + 1;
+  }
+  pieces.push_back(text.substr(start));
+}
+
 bool IsAllOf(std::string_view text, char c) {
   return !text.empty() && text.find_first_not_of(c) == std::string_view::npos;
 }

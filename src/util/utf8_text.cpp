@@ -59,10 +59,14 @@ size_t CharLength(std::string_view text) {
 }
 
 std::string CharSub(std::string_view text, size_t pos, size_t count) {
+  return std::string(CharView(text, pos, count));
+}
+
+std::string_view CharView(std::string_view text, size_t pos, size_t count) {
   size_t begin = ByteOffset(text, pos);
-  if (count == std::string_view::npos) return std::string(text.substr(begin));
+  if (count == std::string_view::npos) return text.substr(begin);
   size_t end = begin + ByteOffset(text.substr(begin), count);
-  return std::string(text.substr(begin, end - begin));
+  return text.substr(begin, end - begin);
 }
 
 }  // namespace quillon
