@@ -43,8 +43,8 @@ int DayOf(const LineSource& lines, std::string_view line, int days) {
 
 // "=" ends a table and "." a day; neither is part of a value.
 void RemoveTerminators(std::string& text) {
-  std::erase(text, '=');
-  std::erase(text, '.');
+  EraseAll(text, '=');
+  EraseAll(text, '.');
 }
 
 // The line trimmed at its end into line, a buffer kept from line to line.
@@ -67,7 +67,7 @@ void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separ
   for (int day = 1; day <= table.Days(); ++day) {
     NextTrimmed(lines, line);
     if (IsEndLine(line)) return;
-    std::erase(line, '=');
+    EraseAll(line, '=');
     if (separator == ',' && !line.empty() && line.back() == ',') line.pop_back();
     SplitInto(line, separator, pieces);
     Place(lines, table, day, offset, pieces);
@@ -140,7 +140,7 @@ void ReadSunshineLines(LineSource& lines, ElementTable& table, int offset) {
   for (int day = 1; day <= table.Days(); ++day) {
     NextTrimmed(lines, line);
     if (IsEndLine(line)) return;
-    std::erase(line, '=');
+    EraseAll(line, '=');
     SplitInto(line, ' ', pieces);
     if (offset + static_cast<int>(pieces.size()) == 25) {
       // The day's total, written after 24 hourly values.

@@ -30,6 +30,9 @@ std::string_view TrimRight(std::string_view text);
 // Every occurrence of the character removed.
 std::string RemoveAll(std::string_view text, char c);
 
+// The same in place, the text untouched when it holds no c.
+void EraseAll(std::string& text, char c);
+
 // True when the text is not empty and made only of the character c.
 bool IsAllOf(std::string_view text, char c);
 

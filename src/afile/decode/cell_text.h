@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "afile/afile_header.h"
 #include "afile/element_table.h"
@@ -29,6 +30,19 @@ bool AllCells(const ElementTable& table, Test test) {
     for (int slot = std::max(1, table.FirstSlot()); slot <= table.LastSlot(); ++slot)
       if (!test(table.At(day, slot))) return false;
   return true;
+}
+
+// Every cell of slots 1.. becomes text(cell), worked out once per distinct
+// cell: the groups of a month repeat from hour to hour, and some take many
+// steps to expand. text must depend on the cell's text alone.
+template <typename Text>
+void RewriteDistinctCells(ElementTable& table, Text text) {
+  std::unordered_map<std::string, std::string> done;
+  ForEachCell(table, [&](std::string& cell, int) {
+    auto [entry, fresh] = done.try_emplace(cell);
+    if (fresh) entry->second = text(cell);
+    cell = entry->second;
+  });
 }
 
 // Number of slots of the table, slot 0 included where it has one.

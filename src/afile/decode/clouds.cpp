@@ -95,7 +95,7 @@ void DecodeCloudHeight(ElementTable& table) {
 }
 
 void DecodeCloudForm(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) { t = CloudFormText(t); });
+  RewriteDistinctCells(table, CloudFormText);
 }
 
 }  // namespace quillon

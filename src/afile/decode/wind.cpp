@@ -22,8 +22,16 @@ void RemoveMarks(std::string& text) {
 
 void ShowJoin(std::string& text) { std::replace(text.begin(), text.end(), kJoin, '/'); }
 
+bool IsDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // "045023" -> "45/23": three characters of direction, three of speed.
 std::string WindText(std::string_view group) {
+  // Nearly every group is six digits: two plain numbers, nothing to remove
+  // or replace.
+  if (group.size() == 6 && IsDigits(group))
+    return PlainNumber(group.substr(0, 3)) + '/' + PlainNumber(group.substr(3));
   std::string t = FirstChars(group, 3);
   if (IsNumeric(t)) t = PlainNumber(t);
   t += kJoin;

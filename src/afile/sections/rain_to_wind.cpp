@@ -44,7 +44,7 @@ void ReadWeatherDays(SectionRead& s) {
     std::string& text = s.data.TableW.At(day, 0);
     text.assign(line);
     if (EndsWith(line, '=')) {
-      std::erase(text, '=');
+      EraseAll(text, '=');
       return;
     }
   }
