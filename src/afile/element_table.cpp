@@ -10,7 +10,10 @@ void ElementTable::Resize(int days, int firstSlot, int lastSlot) {
   days_ = days;
   firstSlot_ = firstSlot;
   lastSlot_ = lastSlot;
-  cells_.assign(static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1), {});
+  // Cleared, then grown: every cell new and empty, the storage of the last
+  // file kept.
+  cells_.clear();
+  cells_.resize(static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1));
 }
 
 void ElementTable::Erase() {

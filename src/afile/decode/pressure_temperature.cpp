@@ -33,7 +33,7 @@ void RewriteTemperature(std::string& t, bool tableHasValue, bool extremeTime) {
   } else if (t[0] == '+') {
     t = "<-" + PlainNumber(t);
   } else {
-    t = PlainNumber(t);
+    MakePlainNumber(t);
   }
 }
 
@@ -107,7 +107,7 @@ void DecodePlainGroups(ElementTable& table) {
     else if (IsBlankOrEmpty(t))
       t.clear();
     else
-      t = PlainNumber(t);
+      MakePlainNumber(t);
   });
 }
 
