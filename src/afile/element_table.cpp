@@ -23,6 +23,17 @@ void ElementTable::Erase() {
   cells_.clear();
 }
 
+std::span<std::string> ElementTable::Slots(int day, int first, int last) {
+  if (last < first) return {};
+  size_t begin = IndexOf(day, first);
+  size_t end = IndexOf(day, last) + 1;
+  return std::span<std::string>(cells_).subspan(begin, end - begin);
+}
+
+std::span<const std::string> ElementTable::Slots(int day, int first, int last) const {
+  return const_cast<ElementTable*>(this)->Slots(day, first, last);
+}
+
 void ElementTable::ThrowOutside(int day, int slot) const {
   throw std::out_of_range("day " + std::to_string(day) + " slot " + std::to_string(slot) +
                           " outside the table (" + std::to_string(days_) + " days, slots " +

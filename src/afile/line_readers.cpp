@@ -34,10 +34,12 @@ void SetCell(std::string& cell, std::string_view piece) {
   cell.append(piece);
 }
 
-void Place(const LineSource& lines, ElementTable& table, int day, int offset, const Pieces& pieces) {
-  RequireSlot(lines, table, offset + static_cast<int>(pieces.size()), pieces.size());
-  for (size_t i = 0; i < pieces.size(); ++i)
-    SetCell(table.At(day, offset + 1 + static_cast<int>(i)), pieces[i]);
+void Place(const LineSource& lines, ElementTable& table, int day, int offset,
+           const Pieces& pieces) {
+  int last = offset + static_cast<int>(pieces.size());
+  RequireSlot(lines, table, last, pieces.size());
+  std::span<std::string> cells = table.Slots(day, offset + 1, last);
+  for (size_t i = 0; i < cells.size(); ++i) SetCell(cells[i], pieces[i]);
 }
 
 // Day number in the first two characters of a dated or timed line.

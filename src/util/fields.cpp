@@ -59,7 +59,8 @@ std::string RemoveAll(std::string_view text, char c) {
 void EraseAll(std::string& text, char c) {
   size_t at = text.find(c);
   if (at == std::string::npos) return;
-  text.erase(std::remove(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), c), text.end());
+  text.erase(std::remove(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), c),
+             text.end());
 }
 
 std::vector<std::string> SplitAt(std::string_view text, char separator) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,18 +18,21 @@ namespace quillon {
 // slot 0 of the tables that have one is never visited.
 template <typename Visit>
 void ForEachCell(ElementTable& table, Visit visit) {
-  for (int day = 1; day <= table.Days(); ++day)
-    for (int slot = std::max(1, table.FirstSlot()); slot <= table.LastSlot(); ++slot)
-      visit(table.At(day, slot), slot);
+  const int first = std::max(1, table.FirstSlot());
+  for (int day = 1; day <= table.Days(); ++day) {
+    std::span<std::string> cells = table.Slots(day, first, table.LastSlot());
+    for (size_t i = 0; i < cells.size(); ++i) visit(cells[i], first + static_cast<int>(i));
+  }
 }
 
 // True when visit(cell) holds for every cell of slots 1.. (and for a table
 // without cells).
 template <typename Test>
 bool AllCells(const ElementTable& table, Test test) {
+  const int first = std::max(1, table.FirstSlot());
   for (int day = 1; day <= table.Days(); ++day)
-    for (int slot = std::max(1, table.FirstSlot()); slot <= table.LastSlot(); ++slot)
-      if (!test(table.At(day, slot))) return false;
+    for (const std::string& cell : table.Slots(day, first, table.LastSlot()))
+      if (!test(cell)) return false;
   return true;
 }
 

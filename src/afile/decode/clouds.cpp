@@ -98,8 +98,6 @@ void DecodeCloudHeight(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int) { t = CloudHeightText(t); });
 }
 
-void DecodeCloudForm(ElementTable& table) {
-  RewriteDistinctCells(table, CloudFormText);
-}
+void DecodeCloudForm(ElementTable& table) { RewriteDistinctCells(table, CloudFormText); }
 
 }  // namespace quillon

@@ -10,9 +10,11 @@ namespace {
 
 TEST(MakePlainNumber, WritesWhatPlainNumberWrites) {
   // Whole groups take the in-place way, everything else PlainNumber's own.
-  for (const char* raw : {"0153", "153", "0000", "0", "-012", "-0", "-000", "-", "", "000000001",
-                          "0000000000", "-100", "+012", "12.50", "0012.0", " 12", "12 ", "A12",
-                          "////", "1000000000", "-00000000000000000012", "007", "-9"}) {
+  for (const char* raw :
+       {"0153",   "153", "0000",      "0",          "-012", "-0",         "-000",
+        "-",      "",    "000000001", "0000000000", "-100", "+012",       "12.50",
+        "0012.0", " 12", "12 ",       "A12",        "////", "1000000000", "-00000000000000000012",
+        "007",    "-9"}) {
     std::string cell = raw;
     MakePlainNumber(cell);
     EXPECT_EQ(cell, PlainNumber(raw)) << "\"" << raw << "\"";
