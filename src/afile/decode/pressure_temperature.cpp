@@ -58,6 +58,12 @@ std::string HumidityText(std::string_view t, int slot) {
   return PlainNumber(t);
 }
 
+// The value of a group; whole groups, nearly all, are read directly.
+double GroupValue(std::string_view t) {
+  int32_t whole;
+  return ShortWholeNumber(t, whole) ? whole : LeadingNumber(t);
+}
+
 }  // namespace
 
 void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTable which) {
@@ -70,7 +76,7 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTabl
       cell = noFirstObservation && slot == 1 ? "" : "-";
     } else if (t.empty() || t == "    ") {
       cell.clear();
-    } else if (!IsExtremeTimeSlot(table, slot) && LeadingNumber(t) < 3000) {
+    } else if (!IsExtremeTimeSlot(table, slot) && GroupValue(t) < 3000) {
       cell.insert(0, "1");  // groups hold the last four digits of tenths of hPa
     }
   });
