@@ -5,29 +5,20 @@
 
 namespace quillon {
 
-namespace {
-
-bool IsSignedDigits(std::string_view text) {
-  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-  if (i == text.size()) return false;
-  for (; i < text.size(); ++i)
-    if (text[i] < '0' || text[i] > '9') return false;
-  return true;
-}
-
-}  // namespace
-
 void MakePlainNumber(std::string& cell) {
-  if (!IsSignedDigits(cell)) {
-    cell = PlainNumber(cell);
+  // One pass: the sign, the leading zeros, the other digits.
+  size_t first = !cell.empty() && cell[0] == '-' ? 1 : 0;
+  size_t end = first;
+  while (end < cell.size() && cell[end] == '0') ++end;
+  size_t zeros = end - first;
+  while (end < cell.size() && cell[end] >= '0' && cell[end] <= '9') ++end;
+  if (end == first || end != cell.size()) {
+    cell = PlainNumber(cell);  // not signed digits alone
     return;
   }
   // Signed digits only lose their leading zeros ("0153" -> "153", "-012" ->
   // "-12"); zero is "0" whatever its sign.
-  size_t first = cell[0] == '-' ? 1 : 0;
-  size_t zeros = 0;
-  while (first + zeros < cell.size() && cell[first + zeros] == '0') ++zeros;
-  if (first + zeros == cell.size())
+  if (zeros == end - first)
     cell.assign(1, '0');
   else
     cell.erase(first, zeros);
