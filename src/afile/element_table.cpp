@@ -10,7 +10,10 @@ void ElementTable::Resize(int days, int firstSlot, int lastSlot) {
   days_ = days;
   firstSlot_ = firstSlot;
   lastSlot_ = lastSlot;
-  cells_.assign(static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1), {});
+  // Cleared, then grown: every cell new and empty, the storage of the last
+  // file kept.
+  cells_.clear();
+  cells_.resize(static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1));
 }
 
 void ElementTable::Erase() {
@@ -18,6 +21,17 @@ void ElementTable::Erase() {
   firstSlot_ = 1;
   lastSlot_ = 0;
   cells_.clear();
+}
+
+std::span<std::string> ElementTable::Slots(int day, int first, int last) {
+  if (last < first) return {};
+  size_t begin = IndexOf(day, first);
+  size_t end = IndexOf(day, last) + 1;
+  return std::span<std::string>(cells_).subspan(begin, end - begin);
+}
+
+std::span<const std::string> ElementTable::Slots(int day, int first, int last) const {
+  return const_cast<ElementTable*>(this)->Slots(day, first, last);
 }
 
 void ElementTable::ThrowOutside(int day, int slot) const {

@@ -1,6 +1,7 @@
 // One element table of a station-month: text cells by day and slot.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ class ElementTable {
 
   std::string& At(int day, int slot) { return cells_[IndexOf(day, slot)]; }
   const std::string& At(int day, int slot) const { return cells_[IndexOf(day, slot)]; }
+  // Slots first..last of a day, checked once: a reader fills the values of
+  // a line in one go. Empty when last is before first.
+  std::span<std::string> Slots(int day, int first, int last);
+  std::span<const std::string> Slots(int day, int first, int last) const;
 
  private:
   // Inline: the decoders and writers visit every cell of a month.

@@ -24,51 +24,76 @@ void RequireSlot(const LineSource& lines, const ElementTable& table, int lastSlo
                                               std::to_string(table.LastSlot()));
 }
 
+using Pieces = std::vector<std::string_view>;
+
+// The cell becomes the piece. Cleared and appended, a cell keeps its storage
+// and skips the overlap checks of assign: the cheapest way for a table of
+// thousands of short groups.
+void SetCell(std::string& cell, std::string_view piece) {
+  cell.clear();
+  cell.append(piece);
+}
+
 void Place(const LineSource& lines, ElementTable& table, int day, int offset,
-           const std::vector<std::string>& pieces) {
-  RequireSlot(lines, table, offset + static_cast<int>(pieces.size()), pieces.size());
-  for (size_t i = 0; i < pieces.size(); ++i)
-    table.At(day, offset + 1 + static_cast<int>(i)) = pieces[i];
+           const Pieces& pieces) {
+  int last = offset + static_cast<int>(pieces.size());
+  RequireSlot(lines, table, last, pieces.size());
+  std::span<std::string> cells = table.Slots(day, offset + 1, last);
+  for (size_t i = 0; i < cells.size(); ++i) SetCell(cells[i], pieces[i]);
 }
 
 // Day number in the first two characters of a dated or timed line.
 int DayOf(const LineSource& lines, std::string_view line, int days) {
-  double day = LeadingNumber(CharSub(line, 0, 2));
+  double day = LeadingNumber(CharView(line, 0, 2));
   if (day < 1 || day > days)
-    throw FormatError(lines.LineNumber(), "day " + Quoted(CharSub(line, 0, 2)) + " is outside 1.." +
-                                              std::to_string(days));
+    throw FormatError(lines.LineNumber(), "day " + Quoted(CharView(line, 0, 2)) +
+                                              " is outside 1.." + std::to_string(days));
   return static_cast<int>(day);
 }
 
-std::string WithoutTerminators(std::string_view text) {
-  return RemoveAll(RemoveAll(text, '='), '.');
+// "=" ends a table and "." a day; neither is part of a value.
+void RemoveTerminators(std::string& text) {
+  EraseAll(text, '=');
+  EraseAll(text, '.');
+}
+
+// The line trimmed at its end into line, a buffer kept from line to line.
+void NextTrimmed(LineSource& lines, std::string& line) {
+  line.assign(TrimRight(NextBodyLine(lines)));
 }
 
 }  // namespace
 
-std::string NextBodyLine(LineSource& lines, std::string_view block) {
-  std::string line;
+std::string_view NextBodyLine(LineSource& lines, std::string_view block) {
+  std::string_view line;
   if (!lines.Next(line))
     throw FormatError(lines.LineNumber() + 1, "the file ends inside " + std::string(block));
   return line;
 }
 
 void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separator) {
+  std::string line;
+  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day) {
-    std::string line(TrimRight(NextBodyLine(lines)));
+    NextTrimmed(lines, line);
     if (IsEndLine(line)) return;
-    line = RemoveAll(line, '=');
+    EraseAll(line, '=');
     if (separator == ',' && !line.empty() && line.back() == ',') line.pop_back();
-    Place(lines, table, day, offset, SplitAt(line, separator));
+    SplitInto(line, separator, pieces);
+    Place(lines, table, day, offset, pieces);
   }
 }
 
 void ReadHalfDayLines(LineSource& lines, ElementTable& table) {
+  std::string line;
+  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : {0, 12}) {
-      std::string line(TrimRight(NextBodyLine(lines)));
+      NextTrimmed(lines, line);
       if (IsEndLine(line)) return;
-      Place(lines, table, day, offset, SplitAt(WithoutTerminators(line), ' '));
+      RemoveTerminators(line);
+      SplitInto(line, ' ', pieces);
+      Place(lines, table, day, offset, pieces);
     }
 }
 
@@ -76,34 +101,41 @@ void ReadQuarterDayLines(LineSource& lines, ElementTable& table, char separator,
                          std::string_view sectionLine) {
   const std::array<int, 4> offsets =
       sectionLine.starts_with('F') ? std::array{0, 6, 12, 18} : std::array{0, 8, 13, 18};
+  std::string line;
+  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : offsets) {
-      std::string line(TrimRight(NextBodyLine(lines)));
+      NextTrimmed(lines, line);
       if (IsEndLine(line)) return;
-      line = WithoutTerminators(line);
+      RemoveTerminators(line);
       if (!line.empty() && line.back() == ',') line.pop_back();
-      std::vector<std::string> pieces = SplitAt(line, separator);
+      SplitInto(line, separator, pieces);
       int slot = offset;
       RequireSlot(lines, table, offset + static_cast<int>(pieces.size()) - 1, pieces.size());
-      for (size_t i = 0; i + 1 < pieces.size(); ++i) table.At(day, ++slot) = pieces[i];
-      if (slot < table.LastSlot()) table.At(day, ++slot) = pieces.back();
+      for (size_t i = 0; i + 1 < pieces.size(); ++i) SetCell(table.At(day, ++slot), pieces[i]);
+      if (slot < table.LastSlot()) SetCell(table.At(day, ++slot), pieces.back());
     }
 }
 
 void ReadDatedLines(LineSource& lines, ElementTable& table) {
   int counter = 0;
   int day = 0;
+  Pieces pieces;
   for (;;) {
-    std::string line(TrimRight(NextBodyLine(lines)));
+    std::string_view line = TrimRight(NextBodyLine(lines));
     if (IsEndLine(line)) return;
-    std::string values = line;
+    std::string_view values = line;
     if (counter == 0) {
       day = DayOf(lines, line, table.Days());
-      values = CharSub(line, 3);
+      values = CharView(line, 3);
     }
-    std::vector<std::string> pieces = SplitAt(values, ' ');
+    SplitInto(values, ' ', pieces);
     RequireSlot(lines, table, counter + static_cast<int>(pieces.size()), pieces.size());
-    for (const std::string& piece : pieces) table.At(day, ++counter) = WithoutTerminators(piece);
+    for (std::string_view piece : pieces) {
+      std::string& cell = table.At(day, ++counter);
+      SetCell(cell, piece);
+      RemoveTerminators(cell);
+    }
     char last = pieces.back().empty() ? '\0' : pieces.back().back();
     if (last == '=' || (last == '.' && counter != 24)) return;
     // Twelve values: the day goes on from slot 13 on the next line.
@@ -113,17 +145,20 @@ void ReadDatedLines(LineSource& lines, ElementTable& table) {
 
 void ReadSunshineLines(LineSource& lines, ElementTable& table, int offset) {
   constexpr int kTotalSlot = 27;
+  std::string line;
+  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day) {
-    std::string line(TrimRight(NextBodyLine(lines)));
+    NextTrimmed(lines, line);
     if (IsEndLine(line)) return;
-    std::vector<std::string> pieces = SplitAt(RemoveAll(line, '='), ' ');
+    EraseAll(line, '=');
+    SplitInto(line, ' ', pieces);
     if (offset + static_cast<int>(pieces.size()) == 25) {
       // The day's total, written after 24 hourly values.
-      std::string total = std::move(pieces.back());
+      std::string_view total = pieces.back();
       pieces.pop_back();
       RequireSlot(lines, table, kTotalSlot, pieces.size() + 1);
       Place(lines, table, day, offset, pieces);
-      table.At(day, kTotalSlot) = std::move(total);
+      SetCell(table.At(day, kTotalSlot), total);
     } else {
       Place(lines, table, day, offset, pieces);
     }
@@ -132,23 +167,23 @@ void ReadSunshineLines(LineSource& lines, ElementTable& table, int offset) {
 
 void ReadTimedLines(LineSource& lines, ElementTable& table) {
   for (;;) {
-    std::string line = NextBodyLine(lines);
+    std::string_view line = NextBodyLine(lines);
     if (IsEndLine(line)) return;
     if (CharLength(line) < 8)
       throw FormatError(lines.LineNumber(), "timed line " + Quoted(line) + " is shorter than 8");
     int day = DayOf(lines, line, table.Days());
-    std::string hour = CharSub(line, 2, 2);
+    std::string_view hour = CharView(line, 2, 2);
     double h = LeadingNumber(hour);
     int slot = h == 2 ? 1 : h == 8 ? 2 : h == 14 ? 3 : h == 20 ? 4 : 0;
     if (slot == 0)
       throw FormatError(lines.LineNumber(), "hour " + Quoted(hour) + " is not 02, 08, 14 or 20");
-    table.At(day, slot) = RemoveAll(CharSub(line, 5), '=');
+    table.At(day, slot) = RemoveAll(CharView(line, 5), '=');
     if (line.back() == '=') return;
   }
 }
 
 void ReadRainSummary(LineSource& lines, TextList& summary) {
-  std::string line = NextBodyLine(lines);
+  std::string_view line = NextBodyLine(lines);
   size_t length = CharLength(line);
   if (length == 17) {
     summary.At(1) = CharSub(line, 0, 4);

@@ -15,8 +15,9 @@
 namespace quillon {
 
 // The next line of a section body or trailer block; FormatError naming the
-// block when the file has ended.
-std::string NextBodyLine(LineSource& lines, std::string_view block = "the section");
+// block when the file has ended. The view stays valid until the next line is
+// read.
+std::string_view NextBodyLine(LineSource& lines, std::string_view block = "the section");
 
 // One line per day of the table; values from slot offset + 1, cut at the
 // separator (blank or ","). A line "=" or "0=" ends the table early. "=" is

@@ -10,6 +10,7 @@
 
 #include "afile/format_error.h"
 #include "util/gbk_text.h"
+#include "util/utf8_text.h"
 
 namespace quillon {
 namespace {
@@ -76,6 +77,13 @@ Result<LineSource> LineSource::Open(const std::string& path) {
 }
 
 bool LineSource::Next(std::string& line) {
+  std::string_view view;
+  if (!Next(view)) return false;
+  line.assign(view);
+  return true;
+}
+
+bool LineSource::Next(std::string_view& line) {
   if (pos_ >= bytes_.size()) return false;
   size_t end = bytes_.find('\n', pos_);
   size_t next = end == std::string::npos ? bytes_.size() : end + 1;
@@ -88,7 +96,12 @@ bool LineSource::Next(std::string& line) {
   // kept, it would pass for part of a value and reach the workbook.
   if (size_t nul = raw.find('\0'); nul != std::string_view::npos)
     throw FormatError(lineNumber_, "a NUL byte at column " + std::to_string(nul + 1));
-  line = GbkToUtf8(raw);
+  if (IsAscii(raw)) {
+    line = raw;
+  } else {
+    decoded_ = GbkToUtf8(raw);
+    line = decoded_;
+  }
   return true;
 }
 

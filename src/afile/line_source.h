@@ -11,7 +11,8 @@ namespace quillon {
 
 // Yields the lines of a text in order, each without its CR LF or LF ending.
 // The whole file is read at once (an A file is at most a few hundred
-// kilobytes); lines are decoded from GBK as they are handed out.
+// kilobytes); lines are decoded from GBK as they are handed out. Lines of
+// plain ASCII, nearly all of a file, are handed out as they are in the file.
 class LineSource {
  public:
   // The text of a GBK-encoded file held in memory.
@@ -25,6 +26,8 @@ class LineSource {
   // The next line; false at the end of the text. A line holding a NUL byte
   // throws FormatError.
   bool Next(std::string& line);
+  // The same without a copy: the view stays valid until the next call.
+  bool Next(std::string_view& line);
 
   // 1-based number of the line last returned by Next (0 before the first).
   int LineNumber() const { return lineNumber_; }
@@ -32,6 +35,7 @@ class LineSource {
 
  private:
   std::string bytes_;
+  std::string decoded_;  // the last line that needed decoding
   size_t pos_ = 0;
   int lineNumber_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "util/fields.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quillon {
@@ -55,6 +56,13 @@ std::string RemoveAll(std::string_view text, char c) {
   return result;
 }
 
+void EraseAll(std::string& text, char c) {
+  size_t at = text.find(c);
+  if (at == std::string::npos) return;
+  text.erase(std::remove(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), c),
+             text.end());
+}
+
 std::vector<std::string> SplitAt(std::string_view text, char separator) {
   std::vector<std::string> pieces;
   size_t start = 0;
@@ -65,6 +73,20 @@ std::vector<std::string> SplitAt(std::string_view text, char separator) {
   }
   pieces.emplace_back(text.substr(start));
   return pieces;
+}
+
+// A plain loop: the pieces are a few characters long, shorter than a search
+// pays for.
+void SplitInto(std::string_view text, char separator, std::vector<std::string_view>& pieces) {
+  pieces.clear();
+  const char* start = text.data();
+  const char* end = text.data() + text.size();
+  for (const char* p = start; p != end; ++p)
+    if (*p == separator) {
+      pieces.emplace_back(start, static_cast<size_t>(p - start));
+      start = p + 1;
+    }
+  pieces.emplace_back(start, static_cast<size_t>(end - start));
 }
 
 bool IsAllOf(std::string_view text, char c) {

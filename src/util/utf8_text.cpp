@@ -1,5 +1,8 @@
 #include "util/utf8_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace quillon {
 namespace {
 
@@ -14,9 +17,17 @@ size_t ByteOffset(std::string_view text, size_t pos) {
 
 }  // namespace
 
+// Eight bytes at a time: every line of a file is looked at.
 bool IsAscii(std::string_view text) {
-  for (char c : text)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  constexpr uint64_t kHighBits = 0x8080808080808080u;
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t eight;
+    std::memcpy(&eight, text.data() + i, 8);
+    if (eight & kHighBits) return false;
+  }
+  for (; i < text.size(); ++i)
+    if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
   return true;
 }
 
@@ -59,10 +70,14 @@ size_t CharLength(std::string_view text) {
 }
 
 std::string CharSub(std::string_view text, size_t pos, size_t count) {
+  return std::string(CharView(text, pos, count));
+}
+
+std::string_view CharView(std::string_view text, size_t pos, size_t count) {
   size_t begin = ByteOffset(text, pos);
-  if (count == std::string_view::npos) return std::string(text.substr(begin));
+  if (count == std::string_view::npos) return text.substr(begin);
   size_t end = begin + ByteOffset(text.substr(begin), count);
-  return std::string(text.substr(begin, end - begin));
+  return text.substr(begin, end - begin);
 }
 
 }  // namespace quillon

@@ -25,5 +25,7 @@ size_t CharLength(std::string_view text);
 // count characters starting at character position pos (0-based); shorter
 // when the text ends first, empty when pos is past the end.
 std::string CharSub(std::string_view text, size_t pos, size_t count = std::string_view::npos);
+// The same as a view into the text.
+std::string_view CharView(std::string_view text, size_t pos, size_t count = std::string_view::npos);
 
 }  // namespace quillon

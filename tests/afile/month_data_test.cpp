@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "afile/format_error.h"
 #include "afile/line_source.h"
 #include "support/temp_folder.h"
 #include "util/gbk_text.h"
@@ -27,6 +28,21 @@ TEST(ElementTable, KeepsDaysFromOneAndItsOwnFirstSlot) {
   t.Erase();
   EXPECT_FALSE(t.HasRows());
   EXPECT_THROW(t.At(1, 1), std::out_of_range);
+}
+
+TEST(ElementTable, GivesADaysSlotsCheckedOnce) {
+  ElementTable t;
+  t.Resize(2, 1, 4);
+  t.At(2, 2) = "b";
+  std::span<std::string> slots = t.Slots(2, 2, 3);
+  ASSERT_EQ(slots.size(), 2u);
+  EXPECT_EQ(slots[0], "b");
+  slots[1] = "c";
+  EXPECT_EQ(t.At(2, 3), "c");
+  EXPECT_TRUE(t.Slots(1, 3, 2).empty());
+  EXPECT_THROW(t.Slots(1, 2, 5), std::out_of_range);
+  EXPECT_THROW(t.Slots(3, 1, 1), std::out_of_range);
+  EXPECT_THROW(t.Slots(1, 0, 1), std::out_of_range);
 }
 
 TEST(TextList, GrowsKeepingItsEntries) {
@@ -71,6 +87,22 @@ TEST(LineSource, SplitsCrLfAndLfAndDecodesGbk) {
   while (lines.Next(line)) got.push_back(line);
   EXPECT_EQ(got, (std::vector<std::string>{"first", "second", "观测员:张三", "", "last"}));
   EXPECT_EQ(lines.LineNumber(), 5);
+}
+
+TEST(LineSource, HandsOutViewsAndStopsAtANul) {
+  LineSource lines("ab\r\n" + Utf8ToGbk("本站") + "\ncd\n" + std::string("e\0f", 3) + "\n");
+  std::string_view line;
+  for (std::string_view expected : {"ab", "本站", "cd"}) {
+    ASSERT_TRUE(lines.Next(line));
+    EXPECT_EQ(line, expected);
+  }
+  try {
+    lines.Next(line);
+    FAIL() << "a NUL byte was taken for text";
+  } catch (const FormatError& e) {
+    EXPECT_EQ(e.Line(), 4);
+    EXPECT_NE(std::string(e.what()).find("column 2"), std::string::npos) << e.what();
+  }
 }
 
 TEST(LineSource, UndecodableBytesBecomeReplacementCharacters) {

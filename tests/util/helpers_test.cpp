@@ -7,6 +7,7 @@
 #include "util/fields.h"
 #include "util/possible_sunshine.h"
 #include "util/rounding.h"
+#include "util/utf8_text.h"
 #include "util/wind_direction.h"
 
 namespace quillon {
@@ -60,6 +61,38 @@ TEST(FieldOf, PicksTheNthFieldOfTheTrimmedText) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(FieldOf(c.text, c.sep, c.n), c.expected) << c.text << " " << c.n;
+}
+
+TEST(SplitInto, CutsLikeSplitAtIntoReusedViews) {
+  std::vector<std::string_view> pieces{"old"};
+  for (std::string_view text : {"", " ", "a", "0174 0176  0173", " a ", "a,,b,"}) {
+    SplitInto(text, text.find(',') == std::string_view::npos ? ' ' : ',', pieces);
+    std::vector<std::string> split =
+        SplitAt(text, text.find(',') == std::string_view::npos ? ' ' : ',');
+    EXPECT_EQ(std::vector<std::string>(pieces.begin(), pieces.end()), split) << text;
+  }
+}
+
+TEST(EraseAll, RemovesEveryOccurrenceInPlace) {
+  for (auto [text, expected] :
+       {std::pair{"", ""}, {"0174", "0174"}, {"=01=7=", "017"}, {"===", ""}}) {
+    std::string s = text;
+    EraseAll(s, '=');
+    EXPECT_EQ(s, expected);
+  }
+}
+
+TEST(IsAscii, FindsAHighByteAtAnyPosition) {
+  // Lines are looked at eight bytes at a time; the tail is checked alone.
+  for (size_t length = 0; length <= 19; ++length) {
+    std::string text(length, 'a');
+    EXPECT_TRUE(IsAscii(text));
+    for (size_t at = 0; at < length; ++at) {
+      std::string high = text;
+      high[at] = static_cast<char>(0xB0);
+      EXPECT_FALSE(IsAscii(high)) << length << " " << at;
+    }
+  }
 }
 
 TEST(WindDirectionCode, MapsDegreesByClosedRanges) {

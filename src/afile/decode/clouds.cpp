@@ -34,11 +34,15 @@ constexpr CloudCode kCloudCodes[] = {
     {"///", "-"},
 };
 
-std::string CloudAmountText(std::string_view t) {
-  if (t.empty() || t == "  ") return "";
-  if (t == "//") return "-";
-  if (t == "11") return "10-";  // overcast with gaps
-  return PlainNumber(t);
+void RewriteCloudAmount(std::string& t) {
+  if (t.empty() || t == "  ")
+    t.clear();
+  else if (t == "//")
+    t = "-";
+  else if (t == "11")
+    t = "10-";  // overcast with gaps
+  else
+    MakePlainNumber(t);
 }
 
 // Genus letters, then the height.
@@ -87,15 +91,13 @@ std::string CloudFormText(std::string_view codes) {
 }  // namespace
 
 void DecodeCloudAmount(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) { t = CloudAmountText(t); });
+  ForEachCell(table, [](std::string& t, int) { RewriteCloudAmount(t); });
 }
 
 void DecodeCloudHeight(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int) { t = CloudHeightText(t); });
 }
 
-void DecodeCloudForm(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) { t = CloudFormText(t); });
-}
+void DecodeCloudForm(ElementTable& table) { RewriteDistinctCells(table, CloudFormText); }
 
 }  // namespace quillon

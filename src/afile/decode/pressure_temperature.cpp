@@ -16,16 +16,25 @@ bool IsExtremeTimeSlot(const ElementTable& table, int slot) {
 // Not a reading: nothing, a stray line end, blanks, or a missing mark.
 bool IsNoValue(std::string_view t) { return t == "." || IsBlankOrEmpty(t) || IsAllOf(t, '/'); }
 
-std::string TemperatureText(std::string_view t, bool tableHasValue, bool extremeTime) {
+// Rewritten in place: an extreme's time and the many groups already in
+// their final form need no new text.
+void RewriteTemperature(std::string& t, bool tableHasValue, bool extremeTime) {
   // Blanks and slashes of any width are no reading; as numbers they would
   // show as 0 degrees.
-  if (IsBlankOrEmpty(t)) return "";
-  if (IsAllOf(t, '/')) return tableHasValue ? "-" : "";
-  if (extremeTime) return std::string(t);
-  // Readings beyond what the group can hold: ".05" shows ">5", "+012" "<-12".
-  if (t[0] == '.') return ">" + PlainNumber(LastChars(t, 2));
-  if (t[0] == '+') return "<-" + PlainNumber(t);
-  return PlainNumber(t);
+  if (IsBlankOrEmpty(t)) {
+    t.clear();
+  } else if (IsAllOf(t, '/')) {
+    t = tableHasValue ? "-" : "";
+  } else if (extremeTime) {
+    return;
+  } else if (t[0] == '.') {
+    // Readings beyond what the group can hold: ".05" shows ">5", "+012" "<-12".
+    t = ">" + PlainNumber(LastChars(t, 2));
+  } else if (t[0] == '+') {
+    t = "<-" + PlainNumber(t);
+  } else {
+    MakePlainNumber(t);
+  }
 }
 
 std::string MarkedTemperatureText(std::string_view t) {
@@ -49,6 +58,12 @@ std::string HumidityText(std::string_view t, int slot) {
   return PlainNumber(t);
 }
 
+// The value of a group; whole groups, nearly all, are read directly.
+double GroupValue(std::string_view t) {
+  int32_t whole;
+  return ShortWholeNumber(t, whole) ? whole : LeadingNumber(t);
+}
+
 }  // namespace
 
 void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTable which) {
@@ -61,7 +76,7 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTabl
       cell = noFirstObservation && slot == 1 ? "" : "-";
     } else if (t.empty() || t == "    ") {
       cell.clear();
-    } else if (!IsExtremeTimeSlot(table, slot) && LeadingNumber(t) < 3000) {
+    } else if (!IsExtremeTimeSlot(table, slot) && GroupValue(t) < 3000) {
       cell.insert(0, "1");  // groups hold the last four digits of tenths of hPa
     }
   });
@@ -71,7 +86,7 @@ void DecodeTemperature(ElementTable& table) {
   // A table missing throughout shows as empty, not as a column of "-".
   bool hasValue = !AllCells(table, IsNoValue);
   ForEachCell(table, [&](std::string& t, int slot) {
-    t = TemperatureText(t, hasValue, IsExtremeTimeSlot(table, slot));
+    RewriteTemperature(t, hasValue, IsExtremeTimeSlot(table, slot));
   });
 }
 
@@ -98,7 +113,7 @@ void DecodePlainGroups(ElementTable& table) {
     else if (IsBlankOrEmpty(t))
       t.clear();
     else
-      t = PlainNumber(t);
+      MakePlainNumber(t);
   });
 }
 

@@ -22,6 +22,21 @@ void RemoveMarks(std::string& text) {
 
 void ShowJoin(std::string& text) { std::replace(text.begin(), text.end(), kJoin, '/'); }
 
+bool IsDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Nearly every group is six digits: two plain numbers, nothing to remove or
+// replace. Written in the group's own storage.
+void RewriteDigitWind(std::string& group) {
+  std::string speed = group.substr(3);
+  MakePlainNumber(speed);
+  group.resize(3);
+  MakePlainNumber(group);
+  group += '/';
+  group += speed;
+}
+
 // "045023" -> "45/23": three characters of direction, three of speed.
 std::string WindText(std::string_view group) {
   std::string t = FirstChars(group, 3);
@@ -112,7 +127,10 @@ void DecodeWind(AFileHeader& header, ElementTable& table, WindTable which) {
   bool noFirstObservation =
       which == kTwoMinuteWind && IsThreeObservationStation(header) && SlotCount(table) < 24;
   ForEachCell(table, [&](std::string& t, int slot) {
-    t = WindText(t);
+    if (t.size() == 6 && IsDigits(t))
+      RewriteDigitWind(t);
+    else
+      t = WindText(t);
     if (noFirstObservation && slot == 1 && t == "-/-") t = "/";
   });
 }

@@ -39,11 +39,14 @@ Section Rain() {
 void ReadWeatherDays(SectionRead& s) {
   if (EndsWith(s.mode, '=')) return;
   for (int day = 1; day <= s.Days(); ++day) {
-    std::string line = NextBodyLine(s.lines);
+    std::string_view line = NextBodyLine(s.lines);
     if (line == "0=") return;
-    bool last = EndsWith(line, '=');
-    s.data.TableW.At(day, 0) = last ? RemoveAll(line, '=') : line;
-    if (last) return;
+    std::string& text = s.data.TableW.At(day, 0);
+    text.assign(line);
+    if (EndsWith(line, '=')) {
+      EraseAll(text, '=');
+      return;
+    }
   }
 }
 
