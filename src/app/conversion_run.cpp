@@ -163,15 +163,15 @@ std::string ConversionRun::ClashOf(const std::string& path) const {
 
 Status ConversionRun::WriteBook(int index, const std::function<void()>& waitForTurn) const {
   std::string path = BookPath(index);
-  WorkbookOptions options = w_.bookOptions;
-  options.threads = RunThreads(w_.threads);
-  options.beforeReplacing = [&]() -> Status {
+  SaveControl control;
+  control.threads = RunThreads(w_.threads);
+  control.beforeReplacing = [&]() -> Status {
     if (waitForTurn) waitForTurn();
     std::string clash = ClashOf(path);
     if (!clash.empty()) return Error{ErrorKind::Unwritable, clash};
     return Done();
   };
-  return w_.books[static_cast<size_t>(index)].ExportToExcel(path, options);
+  return w_.books[static_cast<size_t>(index)].ExportToExcel(path, w_.bookOptions, control);
 }
 
 void ConversionRun::Record(int index, const Status& saved) {

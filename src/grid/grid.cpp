@@ -273,9 +273,11 @@ void Grid::SetActiveCell(int row, int col) {
   activeCol_ = col;
 }
 
-Status Grid::ExportToExcel(const std::string& path, const WorkbookOptions& options) const {
-  if (options.format == WorkbookFormat::kXlsx) return xlsx::WriteWorkbookFile(*this, path, options);
-  return xls::WriteWorkbookFile(*this, path, options);
+Status Grid::ExportToExcel(const std::string& path, const WorkbookOptions& options,
+                           const SaveControl& control) const {
+  if (options.format == WorkbookFormat::kXlsx)
+    return xlsx::WriteWorkbookFile(*this, path, options, control);
+  return xls::WriteWorkbookFile(*this, path, options, control);
 }
 
 size_t Grid::MemoryBytes() const {

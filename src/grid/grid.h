@@ -95,7 +95,8 @@ class Grid {
 
   // Saves rows and columns from 1 as a workbook at path, an Excel 97-2003
   // one unless the options ask for .xlsx.
-  Status ExportToExcel(const std::string& path, const WorkbookOptions& options = {}) const;
+  Status ExportToExcel(const std::string& path, const WorkbookOptions& options = {},
+                       const SaveControl& control = {}) const;
 
   // The stored texts, for writers that want each distinct text once: ids run
   // from 0 (the empty text) to TextCount() - 1.

@@ -18,6 +18,10 @@ enum class WorkbookFormat {
 struct WorkbookOptions {
   WorkbookFormat format = WorkbookFormat::kXls;
   bool numericCells = false;
+};
+
+// How a save goes about its work, set by the conversion run.
+struct SaveControl {
   // Asked once the new workbook is complete, just before it takes the place
   // of the file at its name; a failure keeps that file as it was.
   std::function<Status()> beforeReplacing;

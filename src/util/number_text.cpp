@@ -131,20 +131,20 @@ bool IsNumeric(std::string_view text) {
   return digit;
 }
 
-std::string PlainNumber(std::string_view text) {
-  // Most groups are an optional "-" and digits: one pass skips the leading
-  // zeros and checks that only digits follow.
-  bool negative = !text.empty() && text[0] == '-';
-  size_t first = negative ? 1 : 0;  // first digit kept: no leading zeros
-  while (first + 1 < text.size() && text[first] == '0') ++first;
+void MakePlainNumber(std::string& text) {
+  // Most groups are an optional "-" and digits: one pass over the sign, the
+  // leading zeros and the other digits, and the zeros go in place.
+  size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
   size_t end = first;
+  while (end < text.size() && text[end] == '0') ++end;
+  size_t zeros = end - first;
   while (end < text.size() && IsDigit(text[end])) ++end;
   if (end > first && end == text.size()) {
-    if (text[first] == '0') return "0";  // "-0" too
-    if (!negative) return std::string(text.substr(first));
-    std::string result(text.substr(first - 1));
-    result[0] = '-';
-    return result;
+    if (zeros == end - first)
+      text.assign(1, '0');  // "-0" too
+    else
+      text.erase(first, zeros);
+    return;
   }
   NumberParts parts = ParseLeading(text);
   std::string whole = parts.whole;
@@ -155,7 +155,13 @@ std::string PlainNumber(std::string_view text) {
   std::string result = whole;
   if (!fraction.empty()) result += "." + fraction;
   if (parts.negative && result != "0") result.insert(0, "-");
-  return result;
+  text = std::move(result);
+}
+
+std::string PlainNumber(std::string_view text) {
+  std::string plain(text);
+  MakePlainNumber(plain);
+  return plain;
 }
 
 std::string FormatFixed(double value, int minIntDigits, int decimals) {

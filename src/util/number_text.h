@@ -45,6 +45,9 @@ bool IsNumeric(std::string_view text);
 // "0123" -> "123", "-012" -> "-12", "0000" -> "0", "12.50" -> "12.5".
 // Worked on the digits themselves, so long groups keep every digit.
 std::string PlainNumber(std::string_view text);
+// The same in place: a whole number, nearly every group of an A file, loses
+// its leading zeros in its own storage.
+void MakePlainNumber(std::string& text);
 
 // Fixed formats of the workbooks and the header: at least minIntDigits integer
 // digits and exactly decimals decimals, rounded half away from zero on the

@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
   small.SetRows(2000);
   for (int r = 8; r < small.Rows(); ++r) small.SetCellText(r, 1 + r % 6, std::to_string(r));
   std::string base = std::string(argv[1]) + "/split_small";
-  Status result = xlsx::WriteWorkbookFile(small, base + ".xlsx", false, kSmallSheet);
+  Status result = xlsx::WriteWorkbookFile(small, base + ".xlsx", {}, {}, kSmallSheet);
   nlohmann::json dump = Dump(small);
   dump["sheetRows"] = kSmallSheet;
   std::ofstream(base + ".json") << dump;

@@ -20,8 +20,12 @@ TEST(PlainNumber, WritesTheLeadingNumberInShortestForm) {
       {"-0000", "0"},    {"0", "0"},      {"-5", "-5"},
       {"-0105", "-105"}, {"10", "10"},    {"-00012345678901234567890", "-12345678901234567890"},
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(PlainNumber(c.text), c.expected) << "text \"" << c.text << "\"";
+    std::string cell = c.text;
+    MakePlainNumber(cell);
+    EXPECT_EQ(cell, c.expected) << "in place, text \"" << c.text << "\"";
+  }
 }
 
 TEST(LeadingNumber, ReadsUntilTheFirstCharacterThatIsNotPartOfANumber) {

@@ -52,10 +52,6 @@ void RewriteDistinctCells(ElementTable& table, Text text) {
 // Number of slots of the table, slot 0 included where it has one.
 inline int SlotCount(const ElementTable& table) { return table.LastSlot() - table.FirstSlot() + 1; }
 
-// The cell rewritten as PlainNumber(cell). A whole number, nearly every
-// group, is written into the cell's own storage.
-void MakePlainNumber(std::string& cell);
-
 // The first / last count characters (not bytes) of a text; the whole text
 // when it is shorter.
 std::string FirstChars(std::string_view text, size_t count);

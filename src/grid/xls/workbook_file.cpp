@@ -11,28 +11,29 @@ namespace quillon::xls {
 
 namespace {
 
-Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& options) {
+Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& options,
+             const SaveControl& control) {
   Result<WorkbookPlan> planned = PlanWorkbook(grid, options.numericCells);
   if (!planned.Ok()) return planned.Failure();
   const WorkbookPlan& plan = planned.Value();
   AtomicFile file;
   if (Status opened = file.Open(path); !opened.Ok()) return opened;
   CompoundFileWriter container(file, u"Workbook");
-  WriteWorkbookStream(grid, plan, container, options.threads);
+  WriteWorkbookStream(grid, plan, container, control.threads);
   container.Finish();
   if (container.TooLarge())
     return Error{ErrorKind::TooLarge, "workbook over 4 GB, too large to save: " + path};
-  return file.Commit(options.beforeReplacing);
+  return file.Commit(control.beforeReplacing);
 }
 
 }  // namespace
 
-Status WriteWorkbookFile(const Grid& grid, const std::string& path,
-                         const WorkbookOptions& options) {
+Status WriteWorkbookFile(const Grid& grid, const std::string& path, const WorkbookOptions& options,
+                         const SaveControl& control) {
   // A save that runs out of memory is a failed save, not the end of the run;
   // the temporary file is gone by the time the exception arrives here.
   try {
-    return Write(grid, path, options);
+    return Write(grid, path, options, control);
   } catch (const std::exception& e) {
     return Error{ErrorKind::Unexpected, "cannot save " + path + ": " + e.what()};
   }

@@ -15,6 +15,6 @@ namespace quillon::xls {
 
 // numericCells: plain decimal numbers become number cells.
 Status WriteWorkbookFile(const Grid& grid, const std::string& path,
-                         const WorkbookOptions& options = {});
+                         const WorkbookOptions& options = {}, const SaveControl& control = {});
 
 }  // namespace quillon::xls

@@ -46,7 +46,7 @@ uint64_t LargestSheetBytes(const Grid& grid, const std::vector<xls::SheetRows>& 
 std::string SheetName(size_t i) { return "Sheet" + std::to_string(i + 1); }
 
 Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& options,
-             int maxSheetRows) {
+             const SaveControl& control, int maxSheetRows) {
   int cols = std::max(grid.Cols() - 1, 0);
   if (cols > kMaxSheetCols)
     return Error{ErrorKind::TooLarge, "the grid has " + std::to_string(cols) +
@@ -81,17 +81,17 @@ Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& o
     return Error{ErrorKind::Unwritable, "cannot write " + path + ": " + lxw_strerror(closed)};
   if (Status whole = CheckPackage(file.TempPath(), lastRows); !whole.Ok())
     return Error{ErrorKind::Unwritable, ReasonOf(whole) + ": " + path};
-  return file.Commit(options.beforeReplacing);
+  return file.Commit(control.beforeReplacing);
 }
 
 }  // namespace
 
 Status WriteWorkbookFile(const Grid& grid, const std::string& path, const WorkbookOptions& options,
-                         int maxSheetRows) {
+                         const SaveControl& control, int maxSheetRows) {
   // As for the .xls workbook: running out of memory fails the save, not the
   // run, and the temporary file is gone by then.
   try {
-    return Write(grid, path, options, maxSheetRows);
+    return Write(grid, path, options, control, maxSheetRows);
   } catch (const std::exception& e) {
     return Error{ErrorKind::Unexpected, "cannot save " + path + ": " + e.what()};
   }

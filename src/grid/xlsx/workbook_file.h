@@ -18,6 +18,7 @@ constexpr int kMaxSheetCols = 16384;
 
 // maxSheetRows is the sheet's row limit; a test may make it small.
 Status WriteWorkbookFile(const Grid& grid, const std::string& path,
-                         const WorkbookOptions& options = {}, int maxSheetRows = kMaxSheetRows);
+                         const WorkbookOptions& options = {}, const SaveControl& control = {},
+                         int maxSheetRows = kMaxSheetRows);
 
 }  // namespace quillon::xlsx
