@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "stats/element_means.h"
+#include "stats/hour_tallies.h"
 #include "stats/reading_tally.h"
 #include "util/number_text.h"
 
@@ -127,11 +128,18 @@ bool HasValue(const std::string& text) { return !text.empty() && !IsMissing(text
 // averaged. A day lacking a main time takes its 24-hour mean and the reverse.
 void RecordedWindSpeedMeans(int days, const ElementTable& tableF2, ElementTable& dailyStats,
                             TextList& windSpeedStats) {
+  HourTallies month;
+  bool counted = CountSmallHours(days, tableF2, true, month);
   for (int day = 1; day <= days; ++day) {
     std::string& fourTimes = dailyStats.At(day, 18);
     std::string& allHours = dailyStats.At(day, 19);
-    fourTimes = DailyMean(tableF2, day, 4, "F");
-    allHours = DailyMean(tableF2, day, 24, "F");
+    if (counted) {
+      AssignTallyText(fourTimes, month.fourTimes[day], 4, 0, "F", false);
+      AssignTallyText(allHours, month.allHours[day], kHours, 5, "F", false);
+    } else {
+      fourTimes = DailyMean(tableF2, day, 4, "F");
+      allHours = DailyMean(tableF2, day, 24, "F");
+    }
     if (IsMissing(allHours) && HasValue(fourTimes))
       allHours = fourTimes;
     else if (IsMissing(fourTimes) && HasValue(allHours))
@@ -139,10 +147,16 @@ void RecordedWindSpeedMeans(int days, const ElementTable& tableF2, ElementTable&
   }
   int mainMissing = 0, anyMissing = 0;
   for (int slot = 1; slot <= 24; ++slot) {
-    windSpeedStats.At(slot) = MonthMean(days, tableF2, slot, false);
     int missing = 0;
-    for (int day = 1; day <= days; ++day)
-      missing += IsMissing(ReadingText(tableF2.At(day, slot), true));
+    if (counted) {
+      const ReadingTally& slotMonth = month.hours[slot].Row(kMonthRow);
+      AssignTallyText(windSpeedStats.At(slot), slotMonth, days, kMonthMissingDays, "", false);
+      missing = slotMonth.missing;
+    } else {
+      windSpeedStats.At(slot) = MonthMean(days, tableF2, slot, false);
+      for (int day = 1; day <= days; ++day)
+        missing += IsMissing(ReadingText(tableF2.At(day, slot), true));
+    }
     anyMissing += missing;
     if (slot % 6 == 0) mainMissing += missing;
   }

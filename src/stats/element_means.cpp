@@ -1,22 +1,11 @@
 #include "stats/element_means.h"
 
-#include <algorithm>
-
+#include "stats/hour_tallies.h"
 #include "stats/reading_tally.h"
 #include "util/number_text.h"
 
 namespace quillon {
 namespace {
-
-constexpr int kHours = 24;
-constexpr int kMonthRow = 4;
-constexpr int kMonthMissingDays = 6;
-constexpr int kDekadMissingDays = 2;
-
-// Dekad index 0..2 of a day; the third dekad runs to the month's end.
-int DekadOf(int day) { return std::min((day - 1) / 10, 2); }
-
-bool IsMainHour(int slot) { return slot % 6 == 0; }  // 02, 08, 14 and 20 h
 
 // Daily cloud means are already in tenths: their period means keep scale 1.
 std::string_view DailyMeanLetter(std::string_view letter) { return letter == "N" ? "" : letter; }
@@ -33,29 +22,6 @@ std::string MeanOfSlots(const ElementTable& table, int row, int offset, int widt
     tally.Add(ReadingOf(ReadingText(table.At(row, offset + (mainTimes ? 6 * k : k)), letter)));
   return TallyText(tally, n, n == kHours ? 5 : 0, letter, false);
 }
-
-// The readings of one column counted by period row: the dekads (days 1-10,
-// 11-20, 21 to the month's end) and the month.
-struct PeriodTallies {
-  ReadingTally rows[kMonthRow];
-
-  void Add(int day, const Reading& reading) { AddInDekad(DekadOf(day), reading); }
-  void AddInDekad(int dekad, const Reading& reading) {
-    rows[dekad].Add(reading);
-    rows[kMonthRow - 1].Add(reading);
-  }
-  const ReadingTally& Row(int row) const { return rows[row - 1]; }
-
-  // A dekad may lack 2 days, the month 6.
-  void Write(int days, ElementTable& periodStats, int target, std::string_view letter,
-             bool total) const {
-    AssignTallyText(periodStats.At(kMonthRow, target), Row(kMonthRow), days, kMonthMissingDays,
-                    letter, total);
-    for (int row = 1; row <= 3; ++row)
-      AssignTallyText(periodStats.At(row, target), Row(row), row < 3 ? 10 : days - 20,
-                      kDekadMissingDays, letter, total);
-  }
-};
 
 // A day with a missing hour takes its four-time mean as its daily mean; when
 // a main time is missing, the mean of the other hours stands for both.
@@ -87,6 +53,28 @@ void CorrectForMissingHours(const PeriodTallies (&hours)[kHours + 1], ElementTab
   }
 }
 
+// A day's four-time and 24-hour means; a day with a missing hour takes its
+// four-time mean as its daily mean.
+void WriteDayMeans(int d, const ReadingTally& fourTimesTally, const ReadingTally& allHoursTally,
+                   ElementTable& dailyStats, int m, std::string_view letter) {
+  std::string& fourTimes = dailyStats.At(d, m);
+  std::string& allHours = dailyStats.At(d, m + 1);
+  AssignTallyText(fourTimes, fourTimesTally, 4, 0, letter, false);
+  AssignTallyText(allHours, allHoursTally, kHours, 5, letter, false);
+  if (allHoursTally.missing > 0) FillMissingHourDay(fourTimes, allHours);
+}
+
+// The means of each hour slot, then the period means of the two daily means.
+void WriteHourPeriodMeans(int days, const PeriodTallies (&hours)[kHours + 1],
+                          ElementTable& dailyStats, ElementTable& periodStats, int m, int s,
+                          std::string_view letter) {
+  for (int i = 1; i <= kHours; ++i) hours[i].Write(days, periodStats, s + i - 1, letter, false);
+  std::string_view dailyLetter = DailyMeanLetter(letter);
+  PeriodMeans(days, dailyLetter, dailyStats, m, periodStats, s + 24, false);
+  PeriodMeans(days, dailyLetter, dailyStats, m + 1, periodStats, s + 25, false);
+  CorrectForMissingHours(hours, periodStats, s, dailyLetter);
+}
+
 }  // namespace
 
 std::string DailyMean(const ElementTable& table, int day, int n, std::string_view letter) {
@@ -107,10 +95,10 @@ std::string MonthMean(int days, const ElementTable& table, int column, bool tota
   return TallyText(month, days, kMonthMissingDays, "", total);
 }
 
-void ElementMeansHourly(int days, const ElementTable& table, ElementTable& dailyStats,
-                        ElementTable& periodStats, int m, int s, std::string_view letter) {
+void ElementMeansHourlyChecked(int days, const ElementTable& table, ElementTable& dailyStats,
+                               ElementTable& periodStats, int m, int s, std::string_view letter) {
   // One pass over the month: each hour counts in its day, its hour slot and
-  // its periods.
+  // its periods; a day's means are written as soon as it is counted.
   bool wind = letter == "F";
   PeriodTallies hours[kHours + 1];
   for (int d = 1; d <= days; ++d) {
@@ -122,17 +110,19 @@ void ElementMeansHourly(int days, const ElementTable& table, ElementTable& daily
       if (IsMainHour(i)) fourTimesTally.Add(reading);
       hours[i].AddInDekad(dekad, reading);
     }
-    std::string& fourTimes = dailyStats.At(d, m);
-    std::string& allHours = dailyStats.At(d, m + 1);
-    AssignTallyText(fourTimes, fourTimesTally, 4, 0, letter, false);
-    AssignTallyText(allHours, allHoursTally, kHours, 5, letter, false);
-    if (allHoursTally.missing > 0) FillMissingHourDay(fourTimes, allHours);
+    WriteDayMeans(d, fourTimesTally, allHoursTally, dailyStats, m, letter);
   }
-  for (int i = 1; i <= kHours; ++i) hours[i].Write(days, periodStats, s + i - 1, letter, false);
-  std::string_view dailyLetter = DailyMeanLetter(letter);
-  PeriodMeans(days, dailyLetter, dailyStats, m, periodStats, s + 24, false);
-  PeriodMeans(days, dailyLetter, dailyStats, m + 1, periodStats, s + 25, false);
-  CorrectForMissingHours(hours, periodStats, s, dailyLetter);
+  WriteHourPeriodMeans(days, hours, dailyStats, periodStats, m, s, letter);
+}
+
+void ElementMeansHourly(int days, const ElementTable& table, ElementTable& dailyStats,
+                        ElementTable& periodStats, int m, int s, std::string_view letter) {
+  HourTallies month;
+  if (!CountSmallHours(days, table, letter == "F", month))
+    return ElementMeansHourlyChecked(days, table, dailyStats, periodStats, m, s, letter);
+  for (int d = 1; d <= days; ++d)
+    WriteDayMeans(d, month.fourTimes[d], month.allHours[d], dailyStats, m, letter);
+  WriteHourPeriodMeans(days, month.hours, dailyStats, periodStats, m, s, letter);
 }
 
 void ElementMeansFourTimes(int days, const ElementTable& table, ElementTable& dailyStats,

@@ -39,6 +39,11 @@ std::string MonthMean(int days, const ElementTable& table, int column, bool tota
 // with missing hours takes its mean from the hours that were observed.
 void ElementMeansHourly(int days, const ElementTable& table, ElementTable& dailyStats,
                         ElementTable& periodStats, int m, int s, std::string_view letter);
+// The same with every sum checked against the 32-bit range as it grows, so a
+// month stopped by a sum outside it keeps the days written before: the way
+// ElementMeansHourly takes for a month with large or fractional readings.
+void ElementMeansHourlyChecked(int days, const ElementTable& table, ElementTable& dailyStats,
+                               ElementTable& periodStats, int m, int s, std::string_view letter);
 
 // A four-time element: dailyStats m = the daily mean; periodStats s .. s + 3 =
 // the means of the four times (the 02, 08, 14 and 20 h slots of an hourly

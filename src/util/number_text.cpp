@@ -68,7 +68,10 @@ void AssignWhole(std::string& out, long long whole, int minDigits) {
   char buffer[40];
   char* end = buffer + sizeof buffer;
   const char* first = WholeDigits(end, whole, minDigits);
-  out.assign(first, static_cast<size_t>(end - first));
+  // Cleared and appended: cheaper than assign, which must allow for the
+  // source lying inside out.
+  out.clear();
+  out.append(first, static_cast<size_t>(end - first));
 }
 
 void AppendWhole(std::string& out, long long whole, int minDigits) {
@@ -103,6 +106,8 @@ double LeadingNumber(std::string_view text) {
 }
 
 double RequiredNumber(std::string_view text) {
+  int32_t whole = 0;
+  if (ShortWholeNumber(text, whole)) return whole;  // nearly every reading
   size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;

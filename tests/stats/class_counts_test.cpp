@@ -104,6 +104,14 @@ TEST(RecordedWindSpeedMeans, KeepsBothMeansThroughAMissingHour) {
             "32|20|20|23");
 }
 
+TEST(RecordedWindSpeedMeans, AReadingTooLargeForTheQuickCountStillCounts) {
+  ElementTable f2 = Filled(1, 24, "90/20", {{1, 5, "90/100000000"}});
+  StatisticsResults r;
+  RecordedWindSpeedMeans(1, f2, r.DailyStats, r.WindSpeedStats);
+  EXPECT_EQ(r.DailyStats.At(1, 18) + "|" + r.DailyStats.At(1, 19) + "|" + r.WindSpeedStats.At(5),
+            "20|4166686|100000000");
+}
+
 TEST(ClassCounts, BadInputThrowsInsteadOfCounting) {
   StatisticsResults r;
   EXPECT_THROW(CloudClassDays(1, Filled(1, 4, "x"), r.DailyStats, r.CloudDayCounts, 1),

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <sstream>
 
 namespace quillon {
@@ -127,6 +128,34 @@ TEST(ElementMeansHourly, MissingHoursAndTheirCorrections) {
     EXPECT_EQ(pair(daily, 1, 1), c.day1);
     EXPECT_EQ(pair(period, 4, 25), c.month);
     EXPECT_EQ(pair(period, 1, 25), c.firstDekad);
+  }
+}
+
+TEST(ElementMeansHourly, UncheckedCountAgreesWithTheCheckedOne) {
+  // Months of small readings are counted without checking each sum: every
+  // mean must still be what the checked count gives.
+  const std::vector<std::string> plain = {"", "-", "0", "7", "-12", "305", "1013", "-0"};
+  const std::vector<std::string> wind = {"", "-/-", "NE/35", "90/0", "C/0", "315/12", "N/-"};
+  std::mt19937 random(54511);
+  for (const char* letter : {"T", "U", "N", "P", "F"}) {
+    const auto& pool = std::string(letter) == "F" ? wind : plain;
+    for (int month = 0; month < 20; ++month) {
+      int days = 28 + month % 4;
+      std::uniform_int_distribution<size_t> pick(0, month % 2 ? pool.size() - 1 : 5);
+      ElementTable t = Table(days, 24, [&](int, int) { return pool[pick(random)]; });
+      ElementTable fast[2], checked[2];
+      for (ElementTable* r : {fast, checked}) {
+        r[0].Resize(31, 1, 2);
+        r[1].Resize(4, 1, 26);
+      }
+      ElementMeansHourly(days, t, fast[0], fast[1], 1, 1, letter);
+      ElementMeansHourlyChecked(days, t, checked[0], checked[1], 1, 1, letter);
+      for (int k = 0; k < 2; ++k)
+        for (int row = 1; row <= fast[k].Days(); ++row)
+          for (int c = 1; c <= fast[k].LastSlot(); ++c)
+            ASSERT_EQ(fast[k].At(row, c), checked[k].At(row, c))
+                << letter << " " << row << "," << c;
+    }
   }
 }
 

@@ -1,0 +1,91 @@
+#include "stats/hour_tallies.h"
+
+#include <cstdint>
+#include <span>
+
+namespace quillon {
+namespace {
+
+// Readings no larger than this can be summed 31 at a time, the most any
+// tally of an hourly month takes, without leaving 32 bits.
+constexpr int32_t kSmallReading = INT32_MAX / 32;
+
+// One day's 24 readings as plain columns, so that adding them into the hour
+// slots' dekads is a few vector additions.
+struct DayColumns {
+  int32_t value[kHours];
+  int32_t empty[kHours];
+  int32_t missing[kHours];
+};
+
+// The dekad tallies of every hour slot, column by column.
+struct DekadColumns {
+  int64_t sum[3][kHours] = {};
+  int32_t empty[3][kHours] = {};
+  int32_t missing[3][kHours] = {};
+};
+
+bool ReadSmallDay(std::span<const std::string> slots, bool wind, DayColumns& day) {
+  for (int k = 0; k < kHours; ++k) {
+    Reading reading = ReadingOf(ReadingText(slots[k], wind));
+    if (!reading.whole || reading.integer > kSmallReading || reading.integer < -kSmallReading)
+      return false;
+    day.value[k] = reading.integer;
+    day.empty[k] = reading.kind == Reading::kEmpty;
+    day.missing[k] = reading.kind == Reading::kMissing;
+  }
+  return true;
+}
+
+ReadingTally TallyOf(const DayColumns& day, int first, int step) {
+  ReadingTally tally;
+  for (int k = first; k < kHours; k += step) {
+    tally.empty += day.empty[k];
+    tally.missing += day.missing[k];
+    tally.sum += day.value[k];
+  }
+  return tally;
+}
+
+}  // namespace
+
+void PeriodTallies::Write(int days, ElementTable& periodStats, int target, std::string_view letter,
+                          bool total) const {
+  AssignTallyText(periodStats.At(kMonthRow, target), Row(kMonthRow), days, kMonthMissingDays,
+                  letter, total);
+  for (int row = 1; row <= 3; ++row)
+    AssignTallyText(periodStats.At(row, target), Row(row), row < 3 ? 10 : days - 20,
+                    kDekadMissingDays, letter, total);
+}
+
+bool CountSmallHours(int days, const ElementTable& table, bool wind, HourTallies& month) {
+  if (days > kLongestMonth || table.Days() < days || table.FirstSlot() > 1 ||
+      table.LastSlot() < kHours)
+    return false;
+  DekadColumns dekads;
+  for (int d = 1; d <= days; ++d) {
+    DayColumns day;
+    if (!ReadSmallDay(table.Slots(d, 1, kHours), wind, day)) return false;
+    month.allHours[d] = TallyOf(day, 0, 1);
+    month.fourTimes[d] = TallyOf(day, 5, 6);  // the 02, 08, 14 and 20 h slots
+    int dekad = DekadOf(d);
+    for (int k = 0; k < kHours; ++k) {
+      dekads.sum[dekad][k] += day.value[k];
+      dekads.empty[dekad][k] += day.empty[k];
+      dekads.missing[dekad][k] += day.missing[k];
+    }
+  }
+  // The month's tally of an hour slot is the sum of its three dekads'.
+  for (int k = 0; k < kHours; ++k) {
+    ReadingTally* rows = month.hours[k + 1].rows;
+    for (int dekad = 0; dekad < 3; ++dekad) {
+      rows[dekad] = {dekads.empty[dekad][k], dekads.missing[dekad][k], dekads.sum[dekad][k]};
+      rows[kMonthRow - 1].empty += rows[dekad].empty;
+      rows[kMonthRow - 1].missing += rows[dekad].missing;
+      rows[kMonthRow - 1].sum += rows[dekad].sum;
+    }
+  }
+  return true;
+}
+
+}  // namespace quillon
