@@ -50,6 +50,8 @@ class AtomicFile : public ByteSink {
   Status CreateTemp();
   void KeepTargetsAttributes();
   void Flush();
+  void Append(const char* data, size_t size);
+  void StartWriteback();
   void Discard();
   Status WriteFailure() const;
 
@@ -64,6 +66,8 @@ class AtomicFile : public ByteSink {
   gid_t group_ = 0;
   std::string buffer_;
   uint64_t size_ = 0;
+  uint64_t appended_ = 0;       // bytes written at the file's end so far
+  uint64_t writebackFrom_ = 0;  // where the disk has not yet been asked to start
   int error_ = 0;  // the first failure's error number
 };
 

@@ -194,16 +194,35 @@ void AtomicFile::Write(std::string_view bytes) {
   size_ += bytes.size();
   if (buffer_.size() + bytes.size() > kBufferBytes) Flush();
   if (bytes.size() >= kBufferBytes) {
-    if (error_ == 0 && !WriteAll(fd_, bytes.data(), bytes.size(), -1)) error_ = errno;
+    if (error_ == 0) Append(bytes.data(), bytes.size());
   } else {
     buffer_.append(bytes);
   }
 }
 
 void AtomicFile::Flush() {
-  if (error_ == 0 && !buffer_.empty() && !WriteAll(fd_, buffer_.data(), buffer_.size(), -1))
-    error_ = errno;
+  if (error_ == 0 && !buffer_.empty()) Append(buffer_.data(), buffer_.size());
   buffer_.clear();
+}
+
+void AtomicFile::Append(const char* data, size_t size) {
+  if (!WriteAll(fd_, data, size, -1)) {
+    error_ = errno;
+    return;
+  }
+  appended_ += size;
+  StartWriteback();
+}
+
+// The disk starts on what is written while the rest is still being made, so
+// that the flush before the rename waits for little more than the last part.
+// Only a head start: the flush itself still makes the workbook safe.
+void AtomicFile::StartWriteback() {
+#ifdef SYNC_FILE_RANGE_WRITE
+  (void)::sync_file_range(fd_, static_cast<off_t>(writebackFrom_),
+                          static_cast<off_t>(appended_ - writebackFrom_), SYNC_FILE_RANGE_WRITE);
+  writebackFrom_ = appended_;
+#endif
 }
 
 void AtomicFile::Overwrite(uint64_t offset, std::string_view bytes) {
