@@ -25,14 +25,23 @@ struct DekadColumns {
   int32_t missing[3][kHours] = {};
 };
 
+// The value of a reading that is no value ("" or "-") is 0. False for a
+// fraction or a large number.
+bool ReadSmallReading(std::string_view text, int32_t& value) {
+  if (!ShortWholeNumber(text, value)) {
+    Reading reading = ReadingOfText(text);
+    if (!reading.whole) return false;
+    value = reading.integer;
+  }
+  return value <= kSmallReading && value >= -kSmallReading;
+}
+
 bool ReadSmallDay(std::span<const std::string> slots, bool wind, DayColumns& day) {
   for (int k = 0; k < kHours; ++k) {
-    Reading reading = ReadingOf(ReadingText(slots[k], wind));
-    if (!reading.whole || reading.integer > kSmallReading || reading.integer < -kSmallReading)
-      return false;
-    day.value[k] = reading.integer;
-    day.empty[k] = reading.kind == Reading::kEmpty;
-    day.missing[k] = reading.kind == Reading::kMissing;
+    std::string_view text = ReadingText(slots[k], wind);
+    if (!ReadSmallReading(text, day.value[k])) return false;
+    day.empty[k] = text.empty();
+    day.missing[k] = IsMissing(text);
   }
   return true;
 }
