@@ -127,7 +127,14 @@ void DecodePlainGroups(ElementTable& table) {
 }
 
 void DecodeHumidity(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int slot) { t = HumidityText(t, slot); });
+  ForEachCell(table, [](std::string& t, int slot) {
+    // Nearly every group is a whole number of per cent, made plain in place.
+    int32_t whole;
+    if (slot != 26 && ShortWholeNumber(t, whole))
+      MakePlainNumber(t);
+    else
+      t = HumidityText(t, slot);
+  });
 }
 
 void DecodeSingleSlot(ElementTable& table) {
