@@ -35,11 +35,13 @@ constexpr CloudCode kCloudCodes[] = {
 };
 
 void RewriteCloudAmount(std::string& t) {
-  if (t.empty() || t == "  ")
+  // Compared as views: a plain size and character test, no call per cell.
+  std::string_view amount = t;
+  if (amount.empty() || amount == "  ")
     t.clear();
-  else if (t == "//")
+  else if (amount == "//")
     t = "-";
-  else if (t == "11")
+  else if (amount == "11")
     t = "10-";  // overcast with gaps
   else
     MakePlainNumber(t);
