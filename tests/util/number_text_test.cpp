@@ -27,8 +27,9 @@ TEST(PlainNumber, WritesTheLeadingNumberInShortestForm) {
     MakePlainNumber(cell);
     EXPECT_EQ(cell, c.expected) << "in place, text \"" << c.text << "\"";
     std::string_view text = c.text;
-    if (!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos)
-      EXPECT_EQ(PlainDigits(text), c.expected) << "digits \"" << c.text << "\"";
+    if (!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos) {
+      EXPECT_EQ(PlainDigits(text), std::string_view(c.expected)) << "digits \"" << c.text << "\"";
+    }
   }
 }
 
