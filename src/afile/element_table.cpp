@@ -10,17 +10,19 @@ void ElementTable::Resize(int days, int firstSlot, int lastSlot) {
   days_ = days;
   firstSlot_ = firstSlot;
   lastSlot_ = lastSlot;
-  // Cleared, then grown: every cell new and empty, the storage of the last
-  // file kept.
-  cells_.clear();
-  cells_.resize(static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1));
+  // The cells of the month before are emptied rather than made anew: a
+  // reader fills the same tables file after file.
+  size_t count = static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1);
+  if (cells_.size() > count) cells_.resize(count);
+  for (std::string& cell : cells_) cell.clear();
+  cells_.resize(count);
 }
 
 void ElementTable::Erase() {
+  // The cells stay for the next Resize; without rows none can be reached.
   days_ = 0;
   firstSlot_ = 1;
   lastSlot_ = 0;
-  cells_.clear();
 }
 
 std::span<std::string> ElementTable::Slots(int day, int first, int last) {

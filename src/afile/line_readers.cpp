@@ -57,9 +57,22 @@ void RemoveTerminators(std::string& text) {
   EraseAll(text, '.');
 }
 
-// The line trimmed at its end into line, a buffer kept from line to line.
-void NextTrimmed(LineSource& lines, std::string& line) {
-  line.assign(TrimRight(NextBodyLine(lines)));
+// The next body line without the blanks at its end.
+std::string_view NextTrimmed(LineSource& lines) { return TrimRight(NextBodyLine(lines)); }
+
+// The line without "=" and, where dots is set, without "." either. They
+// nearly always close the line and are then only cut off the view; found
+// anywhere else, the line is copied into buffer and they are removed there.
+std::string_view WithoutTerminators(std::string_view line, bool dots, std::string& buffer) {
+  auto isTerminator = [dots](char c) { return c == '=' || (dots && c == '.'); };
+  while (!line.empty() && isTerminator(line.back())) line.remove_suffix(1);
+  bool inside = line.find('=') != std::string_view::npos ||
+                (dots && line.find('.') != std::string_view::npos);
+  if (!inside) return line;
+  buffer.assign(line);
+  EraseAll(buffer, '=');
+  if (dots) EraseAll(buffer, '.');
+  return buffer;
 }
 
 }  // namespace
@@ -72,27 +85,26 @@ std::string_view NextBodyLine(LineSource& lines, std::string_view block) {
 }
 
 void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separator) {
-  std::string line;
+  std::string buffer;
   Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day) {
-    NextTrimmed(lines, line);
+    std::string_view line = NextTrimmed(lines);
     if (IsEndLine(line)) return;
-    EraseAll(line, '=');
-    if (separator == ',' && !line.empty() && line.back() == ',') line.pop_back();
-    SplitInto(line, separator, pieces);
+    std::string_view values = WithoutTerminators(line, false, buffer);
+    if (separator == ',' && values.ends_with(',')) values.remove_suffix(1);
+    SplitInto(values, separator, pieces);
     Place(lines, table, day, offset, pieces);
   }
 }
 
 void ReadHalfDayLines(LineSource& lines, ElementTable& table) {
-  std::string line;
+  std::string buffer;
   Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : {0, 12}) {
-      NextTrimmed(lines, line);
+      std::string_view line = NextTrimmed(lines);
       if (IsEndLine(line)) return;
-      RemoveTerminators(line);
-      SplitInto(line, ' ', pieces);
+      SplitInto(WithoutTerminators(line, true, buffer), ' ', pieces);
       Place(lines, table, day, offset, pieces);
     }
 }
@@ -101,15 +113,15 @@ void ReadQuarterDayLines(LineSource& lines, ElementTable& table, char separator,
                          std::string_view sectionLine) {
   const std::array<int, 4> offsets =
       sectionLine.starts_with('F') ? std::array{0, 6, 12, 18} : std::array{0, 8, 13, 18};
-  std::string line;
+  std::string buffer;
   Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : offsets) {
-      NextTrimmed(lines, line);
+      std::string_view line = NextTrimmed(lines);
       if (IsEndLine(line)) return;
-      RemoveTerminators(line);
-      if (!line.empty() && line.back() == ',') line.pop_back();
-      SplitInto(line, separator, pieces);
+      std::string_view values = WithoutTerminators(line, true, buffer);
+      if (values.ends_with(',')) values.remove_suffix(1);
+      SplitInto(values, separator, pieces);
       int slot = offset;
       RequireSlot(lines, table, offset + static_cast<int>(pieces.size()) - 1, pieces.size());
       for (size_t i = 0; i + 1 < pieces.size(); ++i) SetCell(table.At(day, ++slot), pieces[i]);
@@ -145,13 +157,12 @@ void ReadDatedLines(LineSource& lines, ElementTable& table) {
 
 void ReadSunshineLines(LineSource& lines, ElementTable& table, int offset) {
   constexpr int kTotalSlot = 27;
-  std::string line;
+  std::string buffer;
   Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day) {
-    NextTrimmed(lines, line);
+    std::string_view line = NextTrimmed(lines);
     if (IsEndLine(line)) return;
-    EraseAll(line, '=');
-    SplitInto(line, ' ', pieces);
+    SplitInto(WithoutTerminators(line, false, buffer), ' ', pieces);
     if (offset + static_cast<int>(pieces.size()) == 25) {
       // The day's total, written after 24 hourly values.
       std::string_view total = pieces.back();

@@ -136,21 +136,11 @@ bool IsNumeric(std::string_view text) {
   return digit;
 }
 
-void MakePlainNumber(std::string& text) {
-  // Most groups are an optional "-" and digits: one pass over the sign, the
-  // leading zeros and the other digits, and the zeros go in place.
-  size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
-  size_t end = first;
-  while (end < text.size() && text[end] == '0') ++end;
-  size_t zeros = end - first;
-  while (end < text.size() && IsDigit(text[end])) ++end;
-  if (end > first && end == text.size()) {
-    if (zeros == end - first)
-      text.assign(1, '0');  // "-0" too
-    else
-      text.erase(first, zeros);
-    return;
-  }
+namespace {
+
+// Any other group: a decimal, blanks, a "+", or text after the number. Kept
+// out of line, so that the plain whole groups do not pay for its strings.
+[[gnu::noinline]] void MakeGeneralPlainNumber(std::string& text) {
   NumberParts parts = ParseLeading(text);
   std::string whole = parts.whole;
   whole.erase(0, whole.find_first_not_of('0'));
@@ -161,6 +151,35 @@ void MakePlainNumber(std::string& text) {
   if (!fraction.empty()) result += "." + fraction;
   if (parts.negative && result != "0") result.insert(0, "-");
   text = std::move(result);
+}
+
+}  // namespace
+
+void MakePlainNumber(std::string& text) {
+  // Most groups are an optional "-" and digits: one pass over the sign, the
+  // leading zeros and the other digits, and the zeros go in place.
+  char* const begin = text.data();
+  char* const end = begin + text.size();
+  char* const first = begin != end && *begin == '-' ? begin + 1 : begin;
+  const char* significant = first;
+  while (significant != end && *significant == '0') ++significant;
+  const char* p = significant;
+  while (p != end && IsDigit(*p)) ++p;
+  if (first == end || p != end) return MakeGeneralPlainNumber(text);
+  if (significant == end) {
+    text.assign(1, '0');  // "-0" too
+  } else if (significant != first) {
+    // Short groups: moved by hand, then cut, without a call into the library.
+    char* out = first;
+    while (significant != end) *out++ = *significant++;
+    text.erase(static_cast<size_t>(out - begin));
+  }
+}
+
+std::string_view PlainDigits(std::string_view digits) {
+  size_t zeros = 0;
+  while (zeros + 1 < digits.size() && digits[zeros] == '0') ++zeros;
+  return digits.substr(zeros);
 }
 
 std::string PlainNumber(std::string_view text) {

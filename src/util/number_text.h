@@ -49,6 +49,10 @@ std::string PlainNumber(std::string_view text);
 // its leading zeros in its own storage.
 void MakePlainNumber(std::string& text);
 
+// Digits ("0450") without their leading zeros, as a view of the same text:
+// "0450" -> "450", "000" -> "0". The text must hold digits only.
+std::string_view PlainDigits(std::string_view digits);
+
 // Fixed formats of the workbooks and the header: at least minIntDigits integer
 // digits and exactly decimals decimals, rounded half away from zero on the
 // decimal digits of the value ("0" = 1,0; "00" = 2,0; "#0.0" = 1,1;

@@ -30,6 +30,23 @@ TEST(ElementTable, KeepsDaysFromOneAndItsOwnFirstSlot) {
   EXPECT_THROW(t.At(1, 1), std::out_of_range);
 }
 
+TEST(ElementTable, StartsEveryFileWithEmptyCellsWhateverTheMonthBefore) {
+  // Smaller, the same and larger than the table filled before; with and
+  // without an Erase between, as ResetMonthData and a section's sizes do.
+  const std::pair<int, bool> cases[] = {{28, true}, {31, true}, {31, false}, {15, false}};
+  for (const auto& [days, erased] : cases) {
+    ElementTable t;
+    t.Resize(30, 1, 26);
+    for (int day = 1; day <= 30; ++day)
+      for (std::string& cell : t.Slots(day, 1, 26)) cell = "0123456789abcdefghij";
+    if (erased) t.Erase();
+    t.Resize(days, 1, 26);
+    for (int day = 1; day <= days; ++day)
+      for (const std::string& cell : t.Slots(day, 1, 26))
+        EXPECT_EQ(cell, "") << days << " days, day " << day;
+  }
+}
+
 TEST(ElementTable, GivesADaysSlotsCheckedOnce) {
   ElementTable t;
   t.Resize(2, 1, 4);

@@ -19,12 +19,17 @@ TEST(PlainNumber, WritesTheLeadingNumberInShortestForm) {
       {"007B", "7"},     {"-", "0"},      {"12345678901234567890", "12345678901234567890"},
       {"-0000", "0"},    {"0", "0"},      {"-5", "-5"},
       {"-0105", "-105"}, {"10", "10"},    {"-00012345678901234567890", "-12345678901234567890"},
+      {"0450", "450"},   {"000", "0"},    {"5", "5"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(PlainNumber(c.text), c.expected) << "text \"" << c.text << "\"";
     std::string cell = c.text;
     MakePlainNumber(cell);
     EXPECT_EQ(cell, c.expected) << "in place, text \"" << c.text << "\"";
+    std::string_view text = c.text;
+    if (!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos) {
+      EXPECT_EQ(PlainDigits(text), std::string_view(c.expected)) << "digits \"" << c.text << "\"";
+    }
   }
 }
 

@@ -35,22 +35,31 @@ constexpr CloudCode kCloudCodes[] = {
 };
 
 void RewriteCloudAmount(std::string& t) {
-  if (t.empty() || t == "  ")
+  // Compared as views: a plain size and character test, no call per cell.
+  std::string_view amount = t;
+  if (amount.empty() || amount == "  ")
     t.clear();
-  else if (t == "//")
+  else if (amount == "//")
     t = "-";
-  else if (t == "11")
+  else if (amount == "11")
     t = "10-";  // overcast with gaps
   else
     MakePlainNumber(t);
 }
 
-// Genus letters, then the height.
-std::string CloudHeightText(std::string_view t) {
-  if (CharLength(t) <= 3) return "";
-  // A group of slashes is a missing cloud, not a genus "//" at height 0.
-  if (IsAllOf(t, '/')) return "-";
-  return FirstChars(t, 2) + PlainNumber(CharSub(t, 2));
+// Genus letters, then the height; the genus stays where it is.
+void RewriteCloudHeight(std::string& t) {
+  if (CharLength(t) <= 3) {
+    t.clear();
+  } else if (IsAllOf(t, '/')) {
+    t = "-";  // a missing cloud, not a genus "//" at height 0
+  } else {
+    size_t genus = CharView(t, 0, 2).size();
+    std::string height = t.substr(genus);
+    MakePlainNumber(height);
+    t.erase(genus);
+    t += height;
+  }
 }
 
 // The genus letters (two characters after a blank) that occur in the text.
@@ -95,7 +104,7 @@ void DecodeCloudAmount(ElementTable& table) {
 }
 
 void DecodeCloudHeight(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) { t = CloudHeightText(t); });
+  ForEachCell(table, [](std::string& t, int) { RewriteCloudHeight(t); });
 }
 
 void DecodeCloudForm(ElementTable& table) { RewriteDistinctCells(table, CloudFormText); }

@@ -16,9 +16,18 @@ bool IsExtremeTimeSlot(const ElementTable& table, int slot) {
 // Not a reading: nothing, a stray line end, blanks, or a missing mark.
 bool IsNoValue(std::string_view t) { return t == "." || IsBlankOrEmpty(t) || IsAllOf(t, '/'); }
 
+bool StartsAsReading(std::string_view t) {
+  return !t.empty() && ((t[0] >= '0' && t[0] <= '9') || t[0] == '-');
+}
+
 // Rewritten in place: an extreme's time and the many groups already in
 // their final form need no new text.
 void RewriteTemperature(std::string& t, bool tableHasValue, bool extremeTime) {
+  // Nearly every group is a reading: digits, below zero with a "-" before.
+  if (StartsAsReading(t)) {
+    if (!extremeTime) MakePlainNumber(t);
+    return;
+  }
   // Blanks and slashes of any width are no reading; as numbers they would
   // show as 0 degrees.
   if (IsBlankOrEmpty(t)) {
@@ -118,7 +127,14 @@ void DecodePlainGroups(ElementTable& table) {
 }
 
 void DecodeHumidity(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int slot) { t = HumidityText(t, slot); });
+  ForEachCell(table, [](std::string& t, int slot) {
+    // Nearly every group is a whole number of per cent, made plain in place.
+    int32_t whole;
+    if (slot != 26 && ShortWholeNumber(t, whole))
+      MakePlainNumber(t);
+    else
+      t = HumidityText(t, slot);
+  });
 }
 
 void DecodeSingleSlot(ElementTable& table) {

@@ -1,6 +1,7 @@
 #include "afile/decode/wind.h"
 
 #include <algorithm>
+#include <array>
 
 #include "afile/decode/cell_text.h"
 #include "afile/table_state.h"
@@ -27,14 +28,16 @@ bool IsDigits(std::string_view text) {
 }
 
 // Nearly every group is six digits: two plain numbers, nothing to remove or
-// replace. Written in the group's own storage.
+// replace. Joined in a buffer and written back in one go.
 void RewriteDigitWind(std::string& group) {
-  std::string speed = group.substr(3);
-  MakePlainNumber(speed);
-  group.resize(3);
-  MakePlainNumber(group);
-  group += '/';
-  group += speed;
+  std::string_view direction = PlainDigits(std::string_view(group).substr(0, 3));
+  std::string_view speed = PlainDigits(std::string_view(group).substr(3, 3));
+  std::array<char, 7> joined;  // "360/999" at most
+  char* end = std::copy(direction.begin(), direction.end(), joined.begin());
+  *end++ = '/';
+  end = std::copy(speed.begin(), speed.end(), end);
+  group.clear();
+  group.append(joined.data(), static_cast<size_t>(end - joined.data()));
 }
 
 // "045023" -> "45/23": three characters of direction, three of speed.
