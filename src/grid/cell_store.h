@@ -31,6 +31,17 @@ class CellStore {
       count -= inPage;
     }
   }
+  // Calls visit(cell) for cells i, i + stride, ... (count of them, stride
+  // 1 or more) in order: a column of a block of rows.
+  template <class Visit>
+  void ForEachInColumn(size_t i, size_t count, size_t stride, Visit visit) {
+    while (count > 0) {
+      uint32_t* page = pages_[i >> kPageShift].get();
+      size_t inPage = std::min(count, (kPageCells - 1 - (i & kPageMask)) / stride + 1);
+      for (size_t k = 0; k < inPage; ++k, i += stride) visit(page[i & kPageMask]);
+      count -= inPage;
+    }
+  }
 
  private:
   static constexpr size_t kPageShift = 14;

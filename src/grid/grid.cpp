@@ -131,18 +131,6 @@ std::string_view Grid::CellText(int row, int col) const {
 
 TextId Grid::CellTextId(int row, int col) const { return cells_[IndexOf(row, col)] & kIdMask; }
 
-void Grid::SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts) {
-  if (texts.empty()) return;
-  size_t at = IndexOf(firstRow, col);
-  IndexOf(firstRow + static_cast<int>(texts.size()) - 1, col);
-  for (std::string_view text : texts) {
-    uint32_t& cell = cells_[at];
-    cell = (cell & ~kIdMask) | pool_.Intern(text);
-    at += static_cast<size_t>(cols_);
-  }
-  Changed();
-}
-
 void Grid::SetBit(int row, int col, uint32_t bit, bool on) {
   uint32_t& cell = cells_[IndexOf(row, col)];
   cell = on ? (cell | bit) : (cell & ~bit);

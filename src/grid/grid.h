@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <span>
 #include <string>
@@ -52,7 +53,21 @@ class Grid {
     Changed();
   }
   // Writes texts[k] into cell (firstRow + k, col): a column of a block at once.
-  void SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts);
+  void SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts) {
+    SetColumnTexts(firstRow, col, texts, [](std::string_view text) { return text; });
+  }
+  // The same with the text that textOf(texts[k]) sees in each item.
+  template <class Texts, class TextOf>
+  void SetColumnTexts(int firstRow, int col, const Texts& texts, TextOf textOf) {
+    if (std::empty(texts)) return;
+    size_t at = IndexOf(firstRow, col);
+    IndexOf(firstRow + static_cast<int>(std::size(texts)) - 1, col);
+    auto text = std::begin(texts);
+    cells_.ForEachInColumn(at, std::size(texts), static_cast<size_t>(cols_), [&](uint32_t& cell) {
+      cell = (cell & ~kIdMask) | pool_.Intern(textOf(*text++));
+    });
+    Changed();
+  }
   bool WrapText(int row, int col) const;
   void SetWrapText(int row, int col, bool on);
   bool CellFlag(int row, int col) const;
