@@ -31,10 +31,18 @@ const ElementTable& TimedRain(const ElementTable& rain, ElementTable& scratch) {
   return scratch;
 }
 
+// The cell as Trim gives it, without the call for the usual cell that has
+// no blank at either end.
+std::string_view Trimmed(std::string_view cell) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  if (cell.empty() || (!blank(cell.front()) && !blank(cell.back()))) return cell;
+  return Trim(cell);
+}
+
 // Field 1 (direction) or 2 (speed) of a "direction/speed" cell trimmed of
 // blanks, as FieldOf cuts it, seen in place rather than copied.
 std::string_view WindField(std::string_view cell, int field) {
-  std::string_view text = Trim(cell);
+  std::string_view text = Trimmed(cell);
   // Searched by hand: the cells are a few characters long, too short to be
   // worth a library search.
   auto slash = [&text] {
