@@ -36,9 +36,12 @@ class CellStore {
   template <class Visit>
   void ForEachInColumn(size_t i, size_t count, size_t stride, Visit visit) {
     while (count > 0) {
-      uint32_t* page = pages_[i >> kPageShift].get();
       size_t inPage = std::min(count, (kPageCells - 1 - (i & kPageMask)) / stride + 1);
-      for (size_t k = 0; k < inPage; ++k, i += stride) visit(page[i & kPageMask]);
+      // Stepped only onto cells visited, never past the page's end.
+      uint32_t* cell = &pages_[i >> kPageShift][i & kPageMask];
+      visit(*cell);
+      for (size_t k = 1; k < inPage; ++k) visit(*(cell += stride));
+      i += inPage * stride;
       count -= inPage;
     }
   }
