@@ -31,16 +31,31 @@ const ElementTable& TimedRain(const ElementTable& rain, ElementTable& scratch) {
   return scratch;
 }
 
+// The cell as Trim gives it, without the call for the usual cell that has
+// no blank at either end.
+std::string_view Trimmed(std::string_view cell) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  if (cell.empty() || (!blank(cell.front()) && !blank(cell.back()))) return cell;
+  return Trim(cell);
+}
+
 // Field 1 (direction) or 2 (speed) of a "direction/speed" cell trimmed of
 // blanks, as FieldOf cuts it, seen in place rather than copied.
 std::string_view WindField(std::string_view cell, int field) {
-  std::string_view text = Trim(cell);
+  std::string_view text = Trimmed(cell);
+  // Searched by hand: the cells are a few characters long, too short to be
+  // worth a library search.
+  auto slash = [&text] {
+    size_t at = 0;
+    while (at < text.size() && text[at] != '/') ++at;
+    return at;
+  };
   for (int k = 1; k < field; ++k) {
-    size_t slash = text.find('/');
-    if (slash == std::string_view::npos) return {};
-    text.remove_prefix(slash + 1);
+    size_t at = slash();
+    if (at == text.size()) return {};
+    text.remove_prefix(at + 1);
   }
-  return text.substr(0, text.find('/'));
+  return text.substr(0, slash());
 }
 
 // The table slot shown in hour row s (1..24) of a day, 0 for none: every
@@ -65,9 +80,7 @@ void WriteCells(Grid& book, const ElementTable& table, int days, int firstRow, i
     int dayRow = firstRow + kHours * (d - 1);
     if (!weather && table.Contains(d, 1) && table.Contains(d, kHours)) {
       // An hourly table fills every row of the day: write them at once.
-      std::array<std::string_view, kHours> texts;
-      for (int s = 1; s <= kHours; ++s) texts[s - 1] = textOf(table.At(d, s));
-      book.SetColumnTexts(dayRow, column, texts);
+      book.SetColumnTexts(dayRow, column, table.Slots(d, 1, kHours), textOf);
       continue;
     }
     for (int s = 1; s <= kHours; ++s) {

@@ -7,10 +7,14 @@ namespace quillon {
 void CellStore::Resize(size_t size) {
   size_t pages = (size + kPageCells - 1) >> kPageShift;
   if (size > size_) {
-    // The tail of the last page may hold cells of an earlier, larger size.
-    size_t stale = std::min(size, pages_.size() << kPageShift);
-    for (size_t i = size_; i < stale; ++i) (*this)[i] = 0;
-    while (pages_.size() < pages) pages_.push_back(std::make_unique<uint32_t[]>(kPageCells));
+    // New pages come uninitialised and the tail of the last page may hold
+    // cells of an earlier, larger size: every cell added is cleared once here.
+    while (pages_.size() < pages)
+      pages_.push_back(std::make_unique_for_overwrite<uint32_t[]>(kPageCells));
+    for (size_t i = size_; i < size; i = (i | kPageMask) + 1) {
+      uint32_t* page = pages_[i >> kPageShift].get();
+      std::fill(page + (i & kPageMask), page + std::min(size - (i & ~kPageMask), kPageCells), 0);
+    }
   } else {
     pages_.resize(pages);
   }

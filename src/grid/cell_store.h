@@ -31,6 +31,20 @@ class CellStore {
       count -= inPage;
     }
   }
+  // Calls visit(cell) for cells i, i + stride, ... (count of them, stride
+  // 1 or more) in order: a column of a block of rows.
+  template <class Visit>
+  void ForEachInColumn(size_t i, size_t count, size_t stride, Visit visit) {
+    while (count > 0) {
+      size_t inPage = std::min(count, (kPageCells - 1 - (i & kPageMask)) / stride + 1);
+      // Stepped only onto cells visited, never past the page's end.
+      uint32_t* cell = &pages_[i >> kPageShift][i & kPageMask];
+      visit(*cell);
+      for (size_t k = 1; k < inPage; ++k) visit(*(cell += stride));
+      i += inPage * stride;
+      count -= inPage;
+    }
+  }
 
  private:
   static constexpr size_t kPageShift = 14;

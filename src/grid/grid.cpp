@@ -131,18 +131,6 @@ std::string_view Grid::CellText(int row, int col) const {
 
 TextId Grid::CellTextId(int row, int col) const { return cells_[IndexOf(row, col)] & kIdMask; }
 
-void Grid::SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts) {
-  if (texts.empty()) return;
-  size_t at = IndexOf(firstRow, col);
-  IndexOf(firstRow + static_cast<int>(texts.size()) - 1, col);
-  for (std::string_view text : texts) {
-    uint32_t& cell = cells_[at];
-    cell = (cell & ~kIdMask) | pool_.Intern(text);
-    at += static_cast<size_t>(cols_);
-  }
-  Changed();
-}
-
 void Grid::SetBit(int row, int col, uint32_t bit, bool on) {
   uint32_t& cell = cells_[IndexOf(row, col)];
   cell = on ? (cell | bit) : (cell & ~bit);
@@ -213,20 +201,22 @@ int Grid::CellAlignment(int row, int col) const {
   return columns_[static_cast<size_t>(col)].alignment;
 }
 
-void Grid::ReadRow(int row, std::vector<RowCell>& cells) const {
-  size_t first = IndexOf(row, 0);
-  size_t count = static_cast<size_t>(std::max(cols_ - 1, 0));
-  cells.resize(count);
-  RowCell* out = cells.data();
-  const Column* column = columns_.data() + 1;
-  cells_.ForEach(first + 1, count, [&](uint32_t cell) {
-    *out++ = {cell & kIdMask, (cell & kWrapBit) != 0, (column++)->alignment};
-  });
+bool Grid::RowHasRangeAlignment(int row) const {
+  IndexOf(row, 0);
+  return std::any_of(
+      rangeAlignments_.begin(), rangeAlignments_.end(),
+      [row](const RangeAlignment& r) { return row >= r.range.firstRow && row <= r.range.lastRow; });
+}
+
+void Grid::ReadRowAlignments(int row, std::vector<int>& alignments) const {
+  IndexOf(row, 0);
+  alignments.clear();
+  for (int c = 1; c < cols_; ++c) alignments.push_back(columns_[static_cast<size_t>(c)].alignment);
   // Later ranges win, as in CellAlignment.
   for (const RangeAlignment& r : rangeAlignments_) {
     if (row < r.range.firstRow || row > r.range.lastRow) continue;
     for (int c = std::max(r.range.firstCol, 1); c <= r.range.lastCol && c < cols_; ++c)
-      cells[static_cast<size_t>(c - 1)].alignment = r.code;
+      alignments[static_cast<size_t>(c - 1)] = r.code;
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <span>
 #include <string>
@@ -52,7 +53,21 @@ class Grid {
     Changed();
   }
   // Writes texts[k] into cell (firstRow + k, col): a column of a block at once.
-  void SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts);
+  void SetColumnTexts(int firstRow, int col, std::span<const std::string_view> texts) {
+    SetColumnTexts(firstRow, col, texts, [](std::string_view text) { return text; });
+  }
+  // The same with the text that textOf(texts[k]) sees in each item.
+  template <class Texts, class TextOf>
+  void SetColumnTexts(int firstRow, int col, const Texts& texts, TextOf textOf) {
+    if (std::empty(texts)) return;
+    size_t at = IndexOf(firstRow, col);
+    IndexOf(firstRow + static_cast<int>(std::size(texts)) - 1, col);
+    auto text = std::begin(texts);
+    cells_.ForEachInColumn(at, std::size(texts), static_cast<size_t>(cols_), [&](uint32_t& cell) {
+      cell = (cell & ~kIdMask) | pool_.Intern(textOf(*text++));
+    });
+    Changed();
+  }
   bool WrapText(int row, int col) const;
   void SetWrapText(int row, int col, bool on);
   bool CellFlag(int row, int col) const;
@@ -103,14 +118,20 @@ class Grid {
   TextId CellTextId(int row, int col) const;
   std::string_view Text(TextId id) const { return pool_.Text(id); }
   size_t TextCount() const { return pool_.Count(); }
-  // A row's cells from column 1 at once, for writers that go through millions
-  // of them: cells[c - 1] is column c.
-  struct RowCell {
-    TextId id = TextPool::kEmpty;
-    bool wrap = false;
-    int alignment = 0;  // as CellAlignment
-  };
-  void ReadRow(int row, std::vector<RowCell>& cells) const;
+  // Calls visit(id, wrap) for each cell of a row from column 1 on, in order,
+  // for writers that go through millions of cells.
+  template <class Visit>
+  void ForEachCellOfRow(int row, Visit visit) const {
+    size_t first = IndexOf(row, 0) + 1;
+    cells_.ForEach(first, static_cast<size_t>(cols_ - 1),
+                   [&visit](uint32_t cell) { visit(cell & kIdMask, (cell & kWrapBit) != 0); });
+  }
+  // Whether a range alignment covers a cell of the row; the cells of every
+  // other row show their columns' alignments.
+  bool RowHasRangeAlignment(int row) const;
+  // The alignment each cell of a row shows, as CellAlignment, from column 1
+  // on: alignments[c - 1] is column c.
+  void ReadRowAlignments(int row, std::vector<int>& alignments) const;
   // Distinct non-empty texts held, and the bytes the grid holds in all.
   size_t DistinctTexts() const { return pool_.Count() - 1; }
   size_t MemoryBytes() const;

@@ -29,23 +29,32 @@ uint64_t TextPool::LongKeyOf(std::string_view text) {
   return ((h ^ Load64(p + n - 8)) * kGolden) ^ (h >> 29);
 }
 
-bool TextPool::SameLongText(TextId id, std::string_view text) const { return texts_[id] == text; }
+TextId TextPool::InternLong(std::string_view text) {
+  uint64_t key = LongKeyOf(text);
+  auto length = static_cast<uint32_t>(text.size());
+  for (size_t slot = HomeSlot(key, text.size());; slot = (slot + 1) & mask_) {
+    const Slot& s = slots_[slot];
+    if (s.id == kFree) return Add(text, key, slot);
+    if (s.key == key && s.length == length && texts_[s.id] == text) return s.id;
+  }
+}
 
 TextPool::TextPool()
     : texts_{std::string_view()},
       slots_(kFirstSlots),
+      mask_(kFirstSlots - 1),
       slotShift_(64 - std::countr_zero(kFirstSlots)) {}
 
 void TextPool::GrowSlots() {
   std::vector<Slot> old(slots_.size() * 2);
   old.swap(slots_);
   --slotShift_;
-  size_t mask = slots_.size() - 1;
+  mask_ = slots_.size() - 1;
   // The texts are distinct: each goes to the first free slot from its home.
   for (const Slot& moved : old) {
     if (moved.id == kFree) continue;
     size_t slot = HomeSlot(moved.key, texts_[moved.id].size());
-    while (slots_[slot].id != kFree) slot = (slot + 1) & mask;
+    while (slots_[slot].id != kFree) slot = (slot + 1) & mask_;
     slots_[slot] = moved;
   }
 }

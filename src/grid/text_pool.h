@@ -24,17 +24,17 @@ class TextPool {
 
   // The id of the text, storing it first when it is new. Throws
   // std::length_error once kMaxId texts are stored. Inline: every cell
-  // written to a grid comes through here.
+  // written to a grid comes through here, most of them a few characters.
   TextId Intern(std::string_view text) {
     if (text.empty()) return kEmpty;
-    uint64_t key = KeyOf(text);
-    size_t mask = slots_.size() - 1;
-    for (size_t slot = HomeSlot(key, text.size());; slot = (slot + 1) & mask) {
+    if (text.size() > kShortText) return InternLong(text);
+    uint64_t key = ShortKeyOf(text);
+    auto length = static_cast<uint32_t>(text.size());
+    // A free slot never matches: its length is 0.
+    for (size_t slot = HomeSlot(key, length);; slot = (slot + 1) & mask_) {
       const Slot& s = slots_[slot];
+      if (s.key == key && s.length == length) return s.id;
       if (s.id == kFree) return Add(text, key, slot);
-      if (s.key == key && s.length == text.size() &&
-          (text.size() <= kShortText || SameLongText(s.id, text)))
-        return s.id;
     }
   }
   // The text of an id from Intern; throws std::out_of_range for any other.
@@ -59,10 +59,9 @@ class TextPool {
   // overlapping halves (or first, middle and last byte), which together with
   // the length name the text exactly. A longer text is keyed by a hash of its
   // 8-byte words and still compared in full.
-  static uint64_t KeyOf(std::string_view text) {
+  static uint64_t ShortKeyOf(std::string_view text) {
     const char* p = text.data();
     size_t n = text.size();
-    if (n > kShortText) return LongKeyOf(text);
     if (n >= 4) return Load32(p) | uint64_t{Load32(p + n - 4)} << 32;
     auto byte = [p](size_t i) { return uint64_t{static_cast<unsigned char>(p[i])}; };
     return byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16;
@@ -79,7 +78,7 @@ class TextPool {
   }
 
   // Out of line, like every rare path, so that the lookup stays small.
-  bool SameLongText(TextId id, std::string_view text) const;
+  TextId InternLong(std::string_view text);
   TextId Add(std::string_view text, uint64_t key, size_t slot);
   std::string_view Store(std::string_view text);
   void GrowSlots();
@@ -92,6 +91,7 @@ class TextPool {
   size_t storedBytes_ = 0;
   std::vector<std::string_view> texts_;
   std::vector<Slot> slots_;
+  size_t mask_;    // the slot count - 1
   int slotShift_;  // 64 - log2 of the slot count: the hash bits kept
 };
 

@@ -192,6 +192,22 @@ TEST(Grid, ColumnTextsGoDownOneColumnOrNowhere) {
   EXPECT_EQ(g.CellText(3, 1), "");  // nothing written before the check
 }
 
+TEST(Grid, ColumnTextsCrossStoragePagesAtAnyWidth) {
+  // Columns of about 40,000 cells' grids straddle the 16,384-cell pages.
+  for (int cols : {2, 7, 29, 300}) {
+    Grid g;
+    g.SetCols(cols);
+    g.SetRows(40000 / cols + 2);
+    std::vector<std::string> texts;
+    for (int r = 1; r < g.Rows(); ++r) texts.push_back(std::to_string(r % 97));
+    g.SetColumnTexts(1, cols - 1, texts, [](const std::string& t) { return std::string_view(t); });
+    for (int r = 1; r < g.Rows(); ++r) {
+      ASSERT_EQ(g.CellText(r, cols - 1), texts[static_cast<size_t>(r - 1)]) << cols << " " << r;
+      ASSERT_EQ(g.CellText(r, cols - 2), "") << cols << " " << r;
+    }
+  }
+}
+
 TEST(Grid, MergesReplaceOverlapsAndShrinkWithTheGrid) {
   Grid g;
   g.SetRows(30);

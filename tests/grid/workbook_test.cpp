@@ -73,6 +73,37 @@ TEST(ExportToExcel, WritesEveryCellAsTextFromRowAndColumnOne) {
   EXPECT_GE(book.stringsSplit, 1) << "the long text crosses into a CONTINUE record";
 }
 
+TEST(ExportToExcel, RowsWithoutCellsOrHeightHaveNoRecordAndCellsKeepTheirFormats) {
+  Grid g;
+  g.SetRows(6);
+  g.SetCols(4);
+  for (int c = 1; c < 4; ++c) g.SetColumnAlignment(c, 6);
+  g.SetRangeAlignment(3, 2, 3, 3, 10);
+  g.SetCellText(1, 1, "a");
+  g.SetCellText(1, 3, "b");
+  g.SetCellText(3, 1, "c");
+  g.SetCellText(3, 2, "d");
+  g.SetCellText(3, 3, "e");
+  g.SetWrapText(3, 3, true);
+  g.SetRowHeight(4, 30);
+  g.SetCellText(5, 2, "f");
+  const test::XlsSheet sheet = Exported(g).sheets.at(0);
+  // A cell's format: 16 + 2 x its alignment code, one more when it wraps.
+  struct Cell {
+    int row, col;
+    std::string text;
+    uint32_t xf;
+  };
+  const Cell cells[] = {{0, 0, "a", 28}, {0, 2, "b", 28}, {2, 0, "c", 28},
+                        {2, 1, "d", 36}, {2, 2, "e", 37}, {4, 1, "f", 28}};
+  for (const Cell& c : cells) {
+    EXPECT_EQ(sheet.cells.at({c.row, c.col}), c.text) << c.row << "," << c.col;
+    EXPECT_EQ(sheet.cellXf.at(c.row * 256 + c.col), c.xf) << c.row << "," << c.col;
+  }
+  EXPECT_EQ(sheet.cells.size(), std::size(cells));
+  EXPECT_EQ(sheet.rowTwips, (std::map<int, uint32_t>{{0, 270}, {2, 270}, {3, 450}, {4, 270}}));
+}
+
 TEST(ExportToExcel, ContinuesLongGridsOnSheetsHeadedByRowOne) {
   struct Case {
     int dataRows;  // grid rows from 1, the header row included

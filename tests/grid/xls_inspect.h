@@ -89,6 +89,7 @@ inline std::vector<XlsRecord> Records(const std::string& stream, size_t offset) 
   std::vector<XlsRecord> out;
   for (;;) {
     uint32_t id = U16At(stream, offset), length = U16At(stream, offset + 2);
+    Expect(id != 0, "a record without a type, as unwritten room reads");
     Expect(length <= 8224, "record of " + std::to_string(length) + " bytes");
     Expect(offset + 4 + length <= stream.size(), "record past the end of the stream");
     out.push_back({static_cast<uint16_t>(id), stream.substr(offset + 4, length)});

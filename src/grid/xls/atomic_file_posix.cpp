@@ -13,7 +13,7 @@
 namespace quillon::xls {
 namespace {
 
-constexpr size_t kBufferBytes = 1 << 20;
+constexpr size_t kBufferBytes = kLargeWriteBytes;
 
 Status Failure(std::string reason) { return Error{ErrorKind::Unwritable, std::move(reason)}; }
 

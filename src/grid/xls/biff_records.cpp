@@ -165,25 +165,6 @@ void AppendDimensions(std::string& out, uint32_t rows, uint16_t cols) {
   AppendRecord(out, record::kDimensions, data);
 }
 
-void AppendRow(std::string& out, uint16_t row, uint16_t firstCol, uint16_t lastCol, uint16_t twips,
-               bool custom) {
-  constexpr uint32_t kAlwaysSet = 0x0100;
-  constexpr uint32_t kCustomHeight = 0x0040;
-  constexpr uint32_t kZeroHeight = 0x0020;
-  constexpr uint32_t kDefaultXf = uint32_t{15} << 16;
-  char r[20];
-  StoreU16(r, record::kRow);
-  StoreU16(r + 2, 16);
-  StoreU16(r + 4, row);
-  StoreU16(r + 6, firstCol);
-  StoreU16(r + 8, lastCol);
-  StoreU16(r + 10, twips);
-  StoreU32(r + 12, 0);
-  StoreU32(r + 16,
-           kAlwaysSet | kDefaultXf | (custom ? kCustomHeight : 0) | (twips == 0 ? kZeroHeight : 0));
-  out.append(r, sizeof r);
-}
-
 void AppendWindow2(std::string& out, bool selected) {
   // Grid lines, headings, zeros, automatic grid colour, outline symbols;
   // the selected sheet is also the one shown.

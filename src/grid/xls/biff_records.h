@@ -59,11 +59,28 @@ size_t AppendBoundSheet(std::string& out, std::u16string_view name);
 void AppendDefaultRowHeight(std::string& out, uint16_t twips);
 void AppendColInfo(std::string& out, uint16_t col, uint16_t width256, uint16_t xf);
 void AppendDimensions(std::string& out, uint32_t rows, uint16_t cols);
-// lastCol is one past the last cell; custom marks a height set on purpose.
-void AppendRow(std::string& out, uint16_t row, uint16_t firstCol, uint16_t lastCol, uint16_t twips,
-               bool custom);
-// Cell records are put at `at`, which has room for them, and return their
-// end: a workbook holds millions, written into room made once per row.
+// Cell and row records are put at `at`, which has room for them, and return
+// their end: a workbook holds millions, written into room made once per row.
+// A row: lastCol is one past its last cell; custom marks a height set on
+// purpose.
+constexpr size_t kRowBytes = 20;
+inline char* PutRow(char* at, uint16_t row, uint16_t firstCol, uint16_t lastCol, uint16_t twips,
+                    bool custom) {
+  constexpr uint32_t kAlwaysSet = 0x0100;
+  constexpr uint32_t kCustomHeight = 0x0040;
+  constexpr uint32_t kZeroHeight = 0x0020;
+  constexpr uint32_t kDefaultXf = uint32_t{15} << 16;
+  StoreU16(at, record::kRow);
+  StoreU16(at + 2, kRowBytes - 4);
+  StoreU16(at + 4, row);
+  StoreU16(at + 6, firstCol);
+  StoreU16(at + 8, lastCol);
+  StoreU16(at + 10, twips);
+  StoreU32(at + 12, 0);
+  StoreU32(at + 16,
+           kAlwaysSet | kDefaultXf | (custom ? kCustomHeight : 0) | (twips == 0 ? kZeroHeight : 0));
+  return at + kRowBytes;
+}
 // A text cell, by its index in the shared strings.
 constexpr size_t kLabelSstBytes = 14;
 inline char* PutLabelSst(char* at, uint16_t row, uint16_t col, uint16_t xf, uint32_t index) {

@@ -1,11 +1,16 @@
 // Where the parts of a workbook write their bytes: a file, or memory.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace quillon::xls {
+
+// Bytes worth handing over in one write: a file passes a write this large
+// straight to the disk instead of copying it into a buffer of its own first.
+constexpr size_t kLargeWriteBytes = size_t{1} << 20;
 
 class ByteSink {
  public:

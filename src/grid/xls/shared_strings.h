@@ -20,8 +20,8 @@ class SharedStrings {
   // Adds a text that is not in the table yet and returns its index; none
   // when the text is longer than a cell may be.
   std::optional<uint32_t> Add(std::string_view text);
-  // Counts one more cell that shows a string of the table.
-  void CountUse() { ++uses_; }
+  // Counts more cells that show a string of the table.
+  void CountUse(uint32_t cells = 1) { uses_ += cells; }
 
   uint32_t Unique() const { return static_cast<uint32_t>(entries_.size()); }
   uint32_t Uses() const { return uses_; }

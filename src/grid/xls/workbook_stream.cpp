@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <deque>
 #include <future>
+#include <optional>
+#include <span>
+#include <stdexcept>
 
 #include "grid/alignment.h"
 #include "grid/xls/biff_records.h"
@@ -21,7 +24,7 @@ constexpr uint16_t kMaxRowTwips = 8190;
 constexpr uint16_t kTextFormat = 49;  // the built-in "@"
 constexpr int kRowsPerBlock = 32;
 constexpr int kRowsPerPiece = kRowsPerBlock * 128;  // what one thread turns into records at a time
-constexpr size_t kFlushBytes = 64 * 1024;
+constexpr size_t kFlushBytes = kLargeWriteBytes;
 constexpr uint16_t kFirstOwnFormat = 164;  // those below are built in
 
 // The cell formats: 15 style formats and the default cell format that a
@@ -29,9 +32,12 @@ constexpr uint16_t kFirstOwnFormat = 164;  // those below are built in
 // wrap, for text; then the same for each number format in use.
 constexpr uint16_t kFirstCellXf = 16;
 constexpr uint16_t kXfsPerFormat = 2 * kAlignmentCodes;
-uint16_t XfFor(int alignmentCode, bool wrap, int formatSlot = -1) {
-  return static_cast<uint16_t>(kFirstCellXf + (formatSlot + 1) * kXfsPerFormat + alignmentCode * 2 +
-                               (wrap ? 1 : 0));
+uint16_t XfFor(int alignmentCode, bool wrap) {
+  return static_cast<uint16_t>(kFirstCellXf + alignmentCode * 2 + (wrap ? 1 : 0));
+}
+// The same alignment and wrap with the formatSlot-th number format.
+uint16_t NumberXf(uint16_t textXf, int formatSlot) {
+  return static_cast<uint16_t>(textXf + (formatSlot + 1) * kXfsPerFormat);
 }
 
 void AppendCellXfs(std::string& b, uint16_t numberFormat) {
@@ -57,7 +63,7 @@ std::u16string SheetName(size_t i) {
 // Buffers records and hands them to the sink in large pieces.
 class StreamWriter {
  public:
-  explicit StreamWriter(ByteSink& out) : out_(out) {}
+  explicit StreamWriter(ByteSink& out) : out_(out) { buffer_.reserve(kRoomBytes); }
   std::string& Buffer() { return buffer_; }
   uint64_t Position() const { return out_.Size() + buffer_.size(); }
   void MaybeFlush() {
@@ -70,12 +76,19 @@ class StreamWriter {
   }
   void Flush() {
     out_.Write(buffer_);
-    // The shared strings may have made the buffer large; start small again.
-    if (buffer_.capacity() > 2 * kFlushBytes) std::string().swap(buffer_);
     buffer_.clear();
+    // The shared strings may have made the buffer large; go back to the usual room.
+    if (buffer_.capacity() > kRoomBytes) {
+      std::string().swap(buffer_);
+      buffer_.reserve(kRoomBytes);
+    }
   }
 
  private:
+  // A flush's worth and the rows written before the next check, without
+  // growing the buffer on the way.
+  static constexpr size_t kRoomBytes = 2 * kFlushBytes;
+
   ByteSink& out_;
   std::string buffer_;
 };
@@ -109,57 +122,92 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
   return positionFields;
 }
 
-// The cells of one sheet row, put into room made for the whole row at once
-// (a number's record is the longest).
-void WriteCells(const std::vector<Grid::RowCell>& cells, const WorkbookPlan& plan,
-                const std::vector<int>& slots, uint16_t i, std::string& b) {
+// The formats of a row's text cells, from column 1 on: those of the
+// columns, unless a range gives some cells of the row another alignment.
+// A cell that wraps its text takes the next format.
+class RowFormats {
+ public:
+  RowFormats(const Grid& grid, int cols) : grid_(grid) {
+    for (int c = 1; c <= cols; ++c) columns_.push_back(XfFor(grid.ColumnAlignment(c), false));
+  }
+  const std::vector<uint16_t>& Of(int row) {
+    if (!grid_.RowHasRangeAlignment(row)) return columns_;
+    grid_.ReadRowAlignments(row, alignments_);
+    aligned_.clear();
+    for (int code : alignments_) aligned_.push_back(XfFor(code, false));
+    return aligned_;
+  }
+
+ private:
+  const Grid& grid_;
+  std::vector<uint16_t> columns_;
+  std::vector<uint16_t> aligned_;
+  std::vector<int> alignments_;
+};
+
+// The columns a sheet row's cells span, from first to one past the last.
+struct CellSpan {
+  uint16_t first = 0;
+  uint16_t end = 0;
+};
+
+// Puts the cells of a grid row as sheet row i, into room made for the whole
+// row at once (a number's record is the longest).
+CellSpan WriteCells(const Grid& grid, const WorkbookPlan& plan, const std::vector<int>& slots,
+                    std::span<const uint16_t> formats, int row, uint16_t i, std::string& b) {
   size_t start = b.size();
-  b.resize(start + cells.size() * kNumberBytes);
+  b.resize(start + static_cast<size_t>(plan.cols) * kNumberBytes);
   char* at = b.data() + start;
-  for (size_t c = 0; c < cells.size(); ++c) {
-    const Grid::RowCell& cell = cells[c];
-    auto col = static_cast<uint16_t>(c);
-    if (plan.numbers.IsNumber(cell.id)) {
-      int slot = slots.at(static_cast<size_t>(plan.numbers.Decimals(cell.id)));
-      at = PutNumber(at, i, col, XfFor(cell.alignment, cell.wrap, slot),
-                     plan.numbers.Value(cell.id));
-      continue;
-    }
-    uint16_t xf = XfFor(cell.alignment, cell.wrap);
+  // Kept at hand: the records are written through a char pointer, after
+  // which anything reached through a reference would be read again.
+  std::span<const uint32_t> stringIndex(plan.stringIndex);
+  bool numbers = !plan.numbers.DecimalsUsed().empty();
+  CellSpan span;
+  uint16_t col = 0;
+  grid.ForEachCellOfRow(row, [&](TextId id, bool wrap) {
     // An empty cell keeps its wrap setting as a blank cell, so text typed
     // into it later wraps like its neighbours.
-    if (cell.id != TextPool::kEmpty)
-      at = PutLabelSst(at, i, col, xf, plan.stringIndex[cell.id]);
-    else if (cell.wrap)
-      at = PutBlank(at, i, col, xf);
-  }
+    if (id != TextPool::kEmpty || wrap) {
+      auto xf = static_cast<uint16_t>(formats[col] + (wrap ? 1 : 0));
+      if (id == TextPool::kEmpty) {
+        at = PutBlank(at, i, col, xf);
+      } else if (numbers && plan.numbers.IsNumber(id)) {
+        int slot = slots.at(static_cast<size_t>(plan.numbers.Decimals(id)));
+        at = PutNumber(at, i, col, NumberXf(xf, slot), plan.numbers.Value(id));
+      } else {
+        at = PutLabelSst(at, i, col, xf, stringIndex[id]);
+      }
+      if (span.end == 0) span.first = col;
+      span.end = static_cast<uint16_t>(col + 1);
+    }
+    ++col;
+  });
   b.resize(static_cast<size_t>(at - b.data()));
+  return span;
 }
 
+// Rows go in blocks of 32: their row records, then their cells. The room for
+// the row records is made first and filled as each row's cells show its span.
 void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const std::vector<int>& slots,
-                   const SheetRows& sheet, int first, int last,
-                   std::vector<std::vector<Grid::RowCell>>& block, std::string& b) {
+                   const SheetRows& sheet, int first, int last, RowFormats& formats,
+                   std::string& b) {
+  size_t rowsAt = b.size();
+  size_t room = static_cast<size_t>(last - first + 1) * kRowBytes;
+  b.resize(rowsAt + room);
+  size_t rowRecords = 0;
   for (int i = first; i <= last; ++i) {
     int row = sheet.GridRow(i);
-    std::vector<Grid::RowCell>& cells = block[static_cast<size_t>(i - first)];
-    grid.ReadRow(row, cells);
-    cells.resize(static_cast<size_t>(plan.cols));
-    int firstCol = 0;
-    int lastCol = -1;
-    for (int c = 0; c < plan.cols; ++c) {
-      const Grid::RowCell& cell = cells[static_cast<size_t>(c)];
-      if (cell.id == TextPool::kEmpty && !cell.wrap) continue;
-      if (lastCol < 0) firstCol = c;
-      lastCol = c;
-    }
+    auto sheetRow = static_cast<uint16_t>(i);
+    CellSpan span = WriteCells(grid, plan, slots, formats.Of(row), row, sheetRow, b);
     int height = grid.RowHeight(row);
     bool custom = height != Grid::kDefaultRowHeight;
-    if (lastCol >= 0 || custom)
-      AppendRow(b, static_cast<uint16_t>(i), static_cast<uint16_t>(firstCol),
-                static_cast<uint16_t>(lastCol + 1), RowHeightTwips(height), custom);
+    if (span.end == 0 && !custom) continue;
+    PutRow(b.data() + rowsAt + rowRecords * kRowBytes, sheetRow, span.first, span.end,
+           RowHeightTwips(height), custom);
+    ++rowRecords;
   }
-  for (int i = first; i <= last; ++i)
-    WriteCells(block[static_cast<size_t>(i - first)], plan, slots, static_cast<uint16_t>(i), b);
+  // Rows without cells or a height of their own have no record.
+  b.erase(rowsAt + rowRecords * kRowBytes, room - rowRecords * kRowBytes);
 }
 
 // A tall sheet's rows are turned into records a piece at a time on several
@@ -193,20 +241,19 @@ void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& she
   int rows = sheet.Count();
   std::vector<int> slots = FormatSlots(plan.numbers);
   AppendDimensions(b, static_cast<uint32_t>(rows), static_cast<uint16_t>(rows ? plan.cols : 0));
-  // Rows go in blocks of 32: their row records, then their cells.
   if (threads <= 1 || rows <= kRowsPerPiece) {
-    std::vector<std::vector<Grid::RowCell>> block(kRowsPerBlock);
+    RowFormats formats(grid, plan.cols);
     for (int i = 0; i < rows; i += kRowsPerBlock) {
-      WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, block, b);
+      WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock, rows) - 1, formats, b);
       w.MaybeFlush();
     }
   } else {
     WritePiecesAhead(rows, threads, w, [&](int firstRow, int lastRow) {
       std::string bytes;
-      std::vector<std::vector<Grid::RowCell>> block(kRowsPerBlock);
+      RowFormats formats(grid, plan.cols);
       for (int i = firstRow; i <= lastRow; i += kRowsPerBlock)
-        WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock - 1, lastRow), block,
-                      bytes);
+        WriteRowBlock(grid, plan, slots, sheet, i, std::min(i + kRowsPerBlock - 1, lastRow),
+                      formats, bytes);
       return bytes;
     });
   }
@@ -237,32 +284,41 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells) {
   }
   plan.sheets = SplitIntoSheets(grid.Rows());
   plan.stringIndex.assign(grid.TextCount(), kUnused);
-  std::vector<Grid::RowCell> cells;
+  bool numbers = !plan.numbers.DecimalsUsed().empty();
+  std::span<uint32_t> stringIndex(plan.stringIndex);
+  uint32_t uses = 0;
   for (const SheetRows& sheet : plan.sheets) {
     for (int i = 0; i < sheet.Count(); ++i) {
       int row = sheet.GridRow(i);
-      grid.ReadRow(row, cells);
-      for (int c = 1; c <= plan.cols; ++c) {
-        TextId id = cells[static_cast<size_t>(c - 1)].id;
-        if (id == TextPool::kEmpty || plan.numbers.IsNumber(id)) continue;
-        if (plan.stringIndex[id] == kUnused) {
-          auto index = plan.strings.Add(grid.Text(id));
-          if (!index) {
-            return Error{ErrorKind::TooLarge, "cell (" + std::to_string(row) + ", " +
-                                                  std::to_string(c) + ") holds more than " +
-                                                  std::to_string(SharedStrings::kMaxChars) +
-                                                  " characters, more than a workbook cell takes"};
-          }
-          plan.stringIndex[id] = *index;
-        }
-        plan.strings.CountUse();
+      int col = 0;
+      int tooLong = 0;  // the first column whose text no cell takes
+      grid.ForEachCellOfRow(row, [&](TextId id, bool) {
+        ++col;
+        if (id == TextPool::kEmpty || (numbers && plan.numbers.IsNumber(id))) return;
+        ++uses;
+        if (stringIndex[id] != kUnused || tooLong) return;
+        std::optional<uint32_t> added = plan.strings.Add(grid.Text(id));
+        if (added)
+          stringIndex[id] = *added;
+        else
+          tooLong = col;
+      });
+      if (tooLong) {
+        return Error{ErrorKind::TooLarge, "cell (" + std::to_string(row) + ", " +
+                                              std::to_string(tooLong) + ") holds more than " +
+                                              std::to_string(SharedStrings::kMaxChars) +
+                                              " characters, more than a workbook cell takes"};
       }
     }
   }
+  plan.strings.CountUse(uses);
   return plan;
 }
 
 void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& out, int threads) {
+  // Rows are written into room made for the plan's columns, by its text ids.
+  if (plan.cols != std::max(grid.Cols() - 1, 0) || plan.stringIndex.size() != grid.TextCount())
+    throw std::logic_error("a workbook plan made for another grid");
   StreamWriter w(out);
   std::vector<uint64_t> positionFields = WriteGlobals(grid, plan, w);
   std::vector<uint32_t> sheetStarts;
