@@ -68,7 +68,7 @@ class AtomicFile : public ByteSink {
   uint64_t size_ = 0;
   uint64_t appended_ = 0;       // bytes written at the file's end so far
   uint64_t writebackFrom_ = 0;  // where the disk has not yet been asked to start
-  int error_ = 0;  // the first failure's error number
+  int error_ = 0;               // the first failure's error number
 };
 
 }  // namespace quillon::xls
