@@ -8,6 +8,7 @@
 #include "app/file_list.h"
 #include "books/hourly_book.h"
 #include "books/stats_book.h"
+#include "util/memory_reuse.h"
 
 namespace quillon {
 namespace {
@@ -82,6 +83,7 @@ RunOutcome ConversionRun::Run() {
     return outcome_;
   }
   ui_.SetBusy(true);
+  KeepFreedMemoryForReuse();
   if (hourlyWanted) SetupHourlyGrid(w_.books[0], w_.elementList);
   if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
   std::vector<int> tickedRows;
