@@ -163,7 +163,8 @@ std::string ConversionRun::ClashOf(const std::string& path) const {
   return {};
 }
 
-Status ConversionRun::WriteBook(int index, const std::function<void()>& waitForTurn) const {
+Status ConversionRun::WriteBook(int index, const std::function<void()>& waitForTurn,
+                                const std::function<void()>& whileWritingBack) const {
   std::string path = BookPath(index);
   SaveControl control;
   control.threads = RunThreads(w_.threads);
@@ -173,6 +174,7 @@ Status ConversionRun::WriteBook(int index, const std::function<void()>& waitForT
     if (!clash.empty()) return Error{ErrorKind::Unwritable, clash};
     return Done();
   };
+  control.whileWritingBack = whileWritingBack;
   return w_.books[static_cast<size_t>(index)].ExportToExcel(path, w_.bookOptions, control);
 }
 
@@ -185,9 +187,24 @@ void ConversionRun::Record(int index, const Status& saved) {
 }
 
 void ConversionRun::SaveBooks(bool hourlyWanted, bool statsWanted) {
-  if (!hourlyWanted || !statsWanted || RunThreads(w_.threads) == 1) {
+  if (!hourlyWanted || !statsWanted) {
     if (hourlyWanted) Record(0, WriteBook(0, {}));
     if (statsWanted) Record(1, WriteBook(1, {}));
+    return;
+  }
+  if (RunThreads(w_.threads) == 1) {
+    // On one thread the small statistics book is made first; the timed
+    // records are made and saved while the disk takes it, and it takes its
+    // place after them, as on two threads.
+    bool hourlySaved = false;
+    auto saveHourly = [&] {
+      if (hourlySaved) return;
+      hourlySaved = true;
+      Record(0, WriteBook(0, {}));
+    };
+    Status stats = WriteBook(1, {}, saveHourly);
+    saveHourly();  // not yet when the statistics book failed before its bytes were out
+    Record(1, stats);
     return;
   }
   // The statistics book is written while the timed records are, and takes

@@ -56,7 +56,8 @@ class ConversionRun {
                    ElementTable& scratch);
   // Book index, written; it replaces the file at its name only once
   // waitForTurn (when given) returns and no clash stands in the way.
-  Status WriteBook(int index, const std::function<void()>& waitForTurn) const;
+  Status WriteBook(int index, const std::function<void()>& waitForTurn,
+                   const std::function<void()>& whileWritingBack = {}) const;
   void Record(int index, const Status& saved);
   void SaveBooks(bool hourlyWanted, bool statsWanted);
   // Why the workbook must not be written at path; empty when nothing stands in the way.

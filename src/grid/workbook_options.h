@@ -25,6 +25,10 @@ struct SaveControl {
   // Asked once the new workbook is complete, just before it takes the place
   // of the file at its name; a failure keeps that file as it was.
   std::function<Status()> beforeReplacing;
+  // Run once the workbook's bytes are all written and on their way to the
+  // disk, before the save waits for them to arrive: time to make another
+  // workbook instead of waiting.
+  std::function<void()> whileWritingBack;
   // Threads that may turn rows into records at once (.xls).
   int threads = 1;
 };

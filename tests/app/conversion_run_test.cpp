@@ -300,5 +300,40 @@ TEST_F(ConversionRunTest, NothingConvertedKeepsTheWorkbooksThere) {
   EXPECT_EQ(ui.busy, 0);
 }
 
+// On one thread the statistics book is made before the timed records and
+// takes its place after them; on two they are made side by side. Either way
+// a statistics book that cannot be saved costs the timed records nothing,
+// and one whose name turns out to be theirs never replaces them.
+TEST_F(ConversionRunTest, StatisticsBookThatCannotBeSavedLeavesTheTimedRecords) {
+  SetUpFolder(false);
+  fs::create_directory(folder.Path() / "a folder.xls");
+  fs::create_symlink(folder.Path() / "hourly.xls", folder.Path() / "link.xls");
+  auto convert = [&](std::array<std::string, 2> names, int threads) {
+    TickAllFiles();
+    w.elementList = Grid{};
+    SetupElementGrid(w.elementList);
+    ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+    if (!names[1].empty()) ToggleElementColumn(w.elementList, 1, kStatisticsColumn);
+    w.destination = names;
+    w.threads = threads;
+    ui = RecordingReporter{};
+    return Run();
+  };
+  convert({"alone.xls", ""}, 1);
+  std::string timedRecords = test::ReadFile(folder.Path() / "alone.xls");
+  for (int threads : {1, 2}) {
+    for (std::string statsName : {"a folder.xls", "link.xls"}) {
+      fs::remove(folder.Path() / "hourly.xls");
+      RunOutcome outcome = convert({"hourly.xls", statsName}, threads);
+      std::string label = statsName + " on " + std::to_string(threads) + " threads";
+      ASSERT_EQ(outcome.savedBooks.size(), 1u) << label;
+      EXPECT_EQ(fs::path(outcome.savedBooks[0]).filename(), "hourly.xls") << label;
+      ASSERT_EQ(outcome.unsavedBooks.size(), 1u) << label;
+      EXPECT_EQ(fs::path(outcome.unsavedBooks[0].path).filename(), statsName) << label;
+      EXPECT_EQ(test::ReadFile(folder.Path() / "hourly.xls"), timedRecords) << label;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quillon

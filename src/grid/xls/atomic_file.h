@@ -42,8 +42,10 @@ class AtomicFile : public ByteSink {
   const std::string& TempPath() const { return temp_; }
 
   // Puts the file in place of the target, once beforeReplacing (when given)
-  // agrees; the temporary file stays locked until then.
-  Status Commit(const std::function<Status()>& beforeReplacing = {});
+  // agrees; the temporary file stays locked until then. whileWritingBack (when
+  // given) runs while the disk takes the bytes, before the save waits for them.
+  Status Commit(const std::function<Status()>& beforeReplacing = {},
+                const std::function<void()>& whileWritingBack = {});
 
  private:
   Status CheckTarget();

@@ -243,10 +243,12 @@ Status AtomicFile::WriteFailure() const {
   }
 }
 
-Status AtomicFile::Commit(const std::function<Status()>& beforeReplacing) {
+Status AtomicFile::Commit(const std::function<Status()>& beforeReplacing,
+                          const std::function<void()>& whileWritingBack) {
   if (fd_ < 0) return Failure("no file open for: " + target_);
   Flush();
   KeepTargetsAttributes();
+  if (whileWritingBack) whileWritingBack();
   if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
   if (error_ == 0 && beforeReplacing) {
     Status agreed = beforeReplacing();
