@@ -97,7 +97,7 @@ TEST(EraseAll, RemovesEveryOccurrenceInPlace) {
   }
 }
 
-TEST(IsAscii, FindsAHighByteAtAnyPosition) {
+TEST(FirstNonAscii, FindsAHighByteAtAnyPosition) {
   // Lines are looked at eight bytes at a time; the tail is checked alone.
   for (size_t length = 0; length <= 19; ++length) {
     std::string text(length, 'a');
@@ -106,6 +106,8 @@ TEST(IsAscii, FindsAHighByteAtAnyPosition) {
       std::string high = text;
       high[at] = static_cast<char>(0xB0);
       EXPECT_FALSE(IsAscii(high)) << length << " " << at;
+      EXPECT_EQ(FirstNonAscii(high), at) << length;
+      EXPECT_EQ(FirstNonAscii(high, at + 1), std::string::npos) << length << " " << at;
     }
   }
 }
