@@ -3,6 +3,7 @@
 // number becomes text, so every part counts and formats the same way.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,6 +49,11 @@ std::string PlainNumber(std::string_view text);
 // The same in place: a whole number, nearly every group of an A file, loses
 // its leading zeros in its own storage.
 void MakePlainNumber(std::string& text);
+
+// True when the text holds digits only (the empty text too).
+inline bool IsDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 // Digits ("0450") without their leading zeros, as a view of the same text:
 // "0450" -> "450", "000" -> "0". The text must hold digits only.

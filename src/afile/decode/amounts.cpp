@@ -34,11 +34,17 @@ std::string SpellStartText(std::string_view t, const AFileHeader& header) {
   return std::string(t) + "/" + PlainNumber(year);
 }
 
-std::string EvaporationText(std::string_view t) {
-  if (t.empty() || t == "   " || t == "---") return "";
-  if (t == "///") return "-";
-  if (t == ",,,") return "B";
-  return PlainNumber(t);
+// Rewritten in place: the cells keep their storage.
+void RewriteEvaporation(std::string& cell) {
+  std::string_view t = cell;
+  if (t.empty() || t == "   " || t == "---")
+    cell.clear();
+  else if (t == "///")
+    cell = "-";
+  else if (t == ",,,")
+    cell = "B";
+  else
+    MakePlainNumber(cell);
 }
 
 std::string SnowText(std::string_view t, bool neverMeasured) {
@@ -130,7 +136,7 @@ void DecodeRainSummary(const AFileHeader& header, TextList& summary) {
 // The modes change only the slots the reader fills; every slot is decoded
 // alike.
 void DecodeEvaporation(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) { t = EvaporationText(t); });
+  ForEachCell(table, [](std::string& t, int) { RewriteEvaporation(t); });
 }
 
 void DecodeSnow(ElementTable& table) {

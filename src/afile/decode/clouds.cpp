@@ -55,6 +55,12 @@ void RewriteCloudHeight(std::string& t) {
     t = "-";  // a missing cloud, not a genus "//" at height 0
   } else {
     size_t genus = CharView(t, 0, 2).size();
+    std::string_view digits = std::string_view(t).substr(genus);
+    // Nearly every height is digits: its leading zeros are cut out in place.
+    if (!digits.empty() && IsDigits(digits)) {
+      t.erase(genus, digits.size() - PlainDigits(digits).size());
+      return;
+    }
     std::string height = t.substr(genus);
     MakePlainNumber(height);
     t.erase(genus);

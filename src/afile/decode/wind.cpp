@@ -23,10 +23,6 @@ void RemoveMarks(std::string& text) {
 
 void ShowJoin(std::string& text) { std::replace(text.begin(), text.end(), kJoin, '/'); }
 
-bool IsDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // Nearly every group is six digits: two plain numbers, nothing to remove or
 // replace. Joined in a buffer and written back in one go.
 void RewriteDigitWind(std::string& group) {
