@@ -56,8 +56,13 @@ inline bool IsDigits(std::string_view text) {
 }
 
 // Digits ("0450") without their leading zeros, as a view of the same text:
-// "0450" -> "450", "000" -> "0". The text must hold digits only.
-std::string_view PlainDigits(std::string_view digits);
+// "0450" -> "450", "000" -> "0". The text must hold digits only. Inline:
+// every wind group is two of them.
+inline std::string_view PlainDigits(std::string_view digits) {
+  size_t zeros = 0;
+  while (zeros + 1 < digits.size() && digits[zeros] == '0') ++zeros;
+  return digits.substr(zeros);
+}
 
 // Fixed formats of the workbooks and the header: at least minIntDigits integer
 // digits and exactly decimals decimals, rounded half away from zero on the

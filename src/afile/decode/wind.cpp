@@ -24,16 +24,18 @@ void RemoveMarks(std::string& text) {
 void ShowJoin(std::string& text) { std::replace(text.begin(), text.end(), kJoin, '/'); }
 
 // Nearly every group is six digits: two plain numbers, nothing to remove or
-// replace. Joined in a buffer and written back in one go.
+// replace. Joined in a buffer, three characters at most a part copied by
+// hand, and written back in one go.
 void RewriteDigitWind(std::string& group) {
   std::string_view direction = PlainDigits(std::string_view(group).substr(0, 3));
   std::string_view speed = PlainDigits(std::string_view(group).substr(3, 3));
   std::array<char, 7> joined;  // "360/999" at most
-  char* end = std::copy(direction.begin(), direction.end(), joined.begin());
-  *end++ = '/';
-  end = std::copy(speed.begin(), speed.end(), end);
+  size_t length = 0;
+  for (char c : direction) joined[length++] = c;
+  joined[length++] = '/';
+  for (char c : speed) joined[length++] = c;
   group.clear();
-  group.append(joined.data(), static_cast<size_t>(end - joined.data()));
+  group.append(joined.data(), length);
 }
 
 // "045023" -> "45/23": three characters of direction, three of speed.
