@@ -43,6 +43,8 @@ void RewriteCloudAmount(std::string& t) {
     t = "-";
   else if (amount == "11")
     t = "10-";  // overcast with gaps
+  else if (amount.size() == 2 && IsDigits(amount))
+    t.erase(0, amount[0] == '0' ? 1 : 0);  // tenths of the sky, "05" -> "5"
   else
     MakePlainNumber(t);
 }

@@ -102,8 +102,9 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTabl
 void DecodeTemperature(ElementTable& table) {
   // A table missing throughout shows as empty, not as a column of "-".
   bool hasValue = !AllCells(table, IsNoValue);
+  bool hasTimes = SlotCount(table) == 28;  // see IsExtremeTimeSlot
   ForEachCell(table, [&](std::string& t, int slot) {
-    RewriteTemperature(t, hasValue, IsExtremeTimeSlot(table, slot));
+    RewriteTemperature(t, hasValue, hasTimes && (slot == 26 || slot == 28));
   });
 }
 
@@ -124,8 +125,10 @@ void DecodeMarkedTemperature(ElementTable& table) {
 void DecodePlainGroups(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int) {
     // Missing marks of any width stay missing and blanks stay empty: neither
-    // may turn into a reading of 0.
-    if (IsAllOf(t, '/'))
+    // may turn into a reading of 0. Nearly every group is a reading.
+    if (StartsAsReading(t))
+      MakePlainNumber(t);
+    else if (IsAllOf(t, '/'))
       t = "-";
     else if (IsBlankOrEmpty(t))
       t.clear();

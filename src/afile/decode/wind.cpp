@@ -138,7 +138,9 @@ void DecodeWind(AFileHeader& header, ElementTable& table, WindTable which) {
 
 void DecodeWindExtremes(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int slot) {
-    if (slot == 1 || slot == 3)
+    if ((slot == 1 || slot == 3) && t.size() == 6 && IsDigits(t))
+      RewriteDigitWind(t);  // a calm's "C" aside, the same as a timed wind
+    else if (slot == 1 || slot == 3)
       t = WindExtremeText(t);
     else if ((slot == 2 || slot == 4) && t == "////")
       t = "-";  // time of a missing wind
