@@ -15,8 +15,8 @@ namespace {
 // A line that ends the whole table at once.
 bool IsEndLine(std::string_view line) { return line == "=" || line == "0="; }
 
-// A line with more values than the table has slots is a fault of the file,
-// reported before anything of it is stored.
+// A line with more values than the table has slots is a fault of the file;
+// the file is refused whole, so what was stored of the line is never used.
 void RequireSlot(const LineSource& lines, const ElementTable& table, int lastSlot, size_t values) {
   if (lastSlot > table.LastSlot())
     throw FormatError(lines.LineNumber(), std::to_string(values) + " values reach slot " +
@@ -34,12 +34,27 @@ void SetCell(std::string& cell, std::string_view piece) {
   cell.append(piece);
 }
 
-void Place(const LineSource& lines, ElementTable& table, int day, int offset,
-           const Pieces& pieces) {
-  int last = offset + static_cast<int>(pieces.size());
-  RequireSlot(lines, table, last, pieces.size());
-  std::span<std::string> cells = table.Slots(day, offset + 1, last);
-  for (size_t i = 0; i < cells.size(); ++i) SetCell(cells[i], pieces[i]);
+// Stores the values in the day's slots from offset + 1 on, as far as the
+// slots reach, and returns how many it stored; what did not fit is left in
+// values.
+size_t PlaceValues(ElementTable& table, int day, int offset, FieldCursor& values) {
+  size_t stored = 0;
+  for (std::string& cell : table.Slots(day, offset + 1, table.LastSlot())) {
+    if (values.Done()) break;
+    SetCell(cell, values.Next());
+    ++stored;
+  }
+  return stored;
+}
+
+// The values of a line, cut at the separator, from slot offset + 1 on.
+void Place(const LineSource& lines, ElementTable& table, int day, int offset, std::string_view text,
+           char separator) {
+  FieldCursor values(text, separator);
+  size_t stored = PlaceValues(table, day, offset, values);
+  if (values.Done()) return;
+  size_t count = stored + values.Left();
+  RequireSlot(lines, table, offset + static_cast<int>(count), count);
 }
 
 // Day number in the first two characters of a dated or timed line.
@@ -86,26 +101,22 @@ std::string_view NextBodyLine(LineSource& lines, std::string_view block) {
 
 void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separator) {
   std::string buffer;
-  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day) {
     std::string_view line = NextTrimmed(lines);
     if (IsEndLine(line)) return;
     std::string_view values = WithoutTerminators(line, false, buffer);
     if (separator == ',' && values.ends_with(',')) values.remove_suffix(1);
-    SplitInto(values, separator, pieces);
-    Place(lines, table, day, offset, pieces);
+    Place(lines, table, day, offset, values, separator);
   }
 }
 
 void ReadHalfDayLines(LineSource& lines, ElementTable& table) {
   std::string buffer;
-  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : {0, 12}) {
       std::string_view line = NextTrimmed(lines);
       if (IsEndLine(line)) return;
-      SplitInto(WithoutTerminators(line, true, buffer), ' ', pieces);
-      Place(lines, table, day, offset, pieces);
+      Place(lines, table, day, offset, WithoutTerminators(line, true, buffer), ' ');
     }
 }
 
@@ -114,18 +125,18 @@ void ReadQuarterDayLines(LineSource& lines, ElementTable& table, char separator,
   const std::array<int, 4> offsets =
       sectionLine.starts_with('F') ? std::array{0, 6, 12, 18} : std::array{0, 8, 13, 18};
   std::string buffer;
-  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : offsets) {
       std::string_view line = NextTrimmed(lines);
       if (IsEndLine(line)) return;
-      std::string_view values = WithoutTerminators(line, true, buffer);
-      if (values.ends_with(',')) values.remove_suffix(1);
-      SplitInto(values, separator, pieces);
-      int slot = offset;
-      RequireSlot(lines, table, offset + static_cast<int>(pieces.size()) - 1, pieces.size());
-      for (size_t i = 0; i + 1 < pieces.size(); ++i) SetCell(table.At(day, ++slot), pieces[i]);
-      if (slot < table.LastSlot()) SetCell(table.At(day, ++slot), pieces.back());
+      std::string_view text = WithoutTerminators(line, true, buffer);
+      if (text.ends_with(',')) text.remove_suffix(1);
+      FieldCursor values(text, separator);
+      size_t stored = PlaceValues(table, day, offset, values);
+      if (values.Done()) continue;
+      // The one value past the table's last slot is dropped; more do not fit.
+      size_t count = stored + values.Left();
+      RequireSlot(lines, table, offset + static_cast<int>(count) - 1, count);
     }
 }
 
@@ -158,20 +169,23 @@ void ReadDatedLines(LineSource& lines, ElementTable& table) {
 void ReadSunshineLines(LineSource& lines, ElementTable& table, int offset) {
   constexpr int kTotalSlot = 27;
   std::string buffer;
-  Pieces pieces;
   for (int day = 1; day <= table.Days(); ++day) {
     std::string_view line = NextTrimmed(lines);
     if (IsEndLine(line)) return;
-    SplitInto(WithoutTerminators(line, false, buffer), ' ', pieces);
-    if (offset + static_cast<int>(pieces.size()) == 25) {
+    std::string_view values = WithoutTerminators(line, false, buffer);
+    size_t count = static_cast<size_t>(CountOf(values, " ")) + 1;
+    if (offset + static_cast<int>(count) == 25) {
       // The day's total, written after 24 hourly values.
-      std::string_view total = pieces.back();
-      pieces.pop_back();
-      RequireSlot(lines, table, kTotalSlot, pieces.size() + 1);
-      Place(lines, table, day, offset, pieces);
-      SetCell(table.At(day, kTotalSlot), total);
+      size_t cut = values.rfind(' ');
+      RequireSlot(lines, table, kTotalSlot, count);
+      if (cut == std::string_view::npos) {
+        SetCell(table.At(day, kTotalSlot), values);
+      } else {
+        Place(lines, table, day, offset, values.substr(0, cut), ' ');
+        SetCell(table.At(day, kTotalSlot), values.substr(cut + 1));
+      }
     } else {
-      Place(lines, table, day, offset, pieces);
+      Place(lines, table, day, offset, values, ' ');
     }
   }
 }

@@ -47,7 +47,8 @@ bool ReadUpTo(int fd, size_t claimed, std::string& bytes) {
 
 }  // namespace
 
-LineSource::LineSource(std::string bytes) : bytes_(std::move(bytes)) {}
+LineSource::LineSource(std::string bytes)
+    : bytes_(std::move(bytes)), nextNul_(bytes_.find('\0')), nextNonAscii_(FirstNonAscii(bytes_)) {}
 
 Result<LineSource> LineSource::Open(const std::string& path) {
   // Without blocking: a pipe named like an A file must not wait for a writer.
@@ -85,22 +86,27 @@ bool LineSource::Next(std::string& line) {
 
 bool LineSource::Next(std::string_view& line) {
   if (pos_ >= bytes_.size()) return false;
-  size_t end = bytes_.find('\n', pos_);
+  size_t start = pos_;
+  size_t end = bytes_.find('\n', start);
   size_t next = end == std::string::npos ? bytes_.size() : end + 1;
   if (end == std::string::npos) end = bytes_.size();
-  if (end > pos_ && bytes_[end - 1] == '\r') --end;
-  std::string_view raw = std::string_view(bytes_).substr(pos_, end - pos_);
+  if (end > start && bytes_[end - 1] == '\r') --end;
+  std::string_view raw = std::string_view(bytes_).substr(start, end - start);
   pos_ = next;
   ++lineNumber_;
   // A NUL is what a write cut short by a power failure leaves on the disk;
   // kept, it would pass for part of a value and reach the workbook.
-  if (size_t nul = raw.find('\0'); nul != std::string_view::npos)
-    throw FormatError(lineNumber_, "a NUL byte at column " + std::to_string(nul + 1));
-  if (IsAscii(raw)) {
+  if (nextNul_ < end) {
+    size_t column = nextNul_ - start + 1;
+    nextNul_ = bytes_.find('\0', next);
+    throw FormatError(lineNumber_, "a NUL byte at column " + std::to_string(column));
+  }
+  if (nextNonAscii_ >= end) {
     line = raw;
   } else {
     decoded_ = GbkToUtf8(raw);
     line = decoded_;
+    nextNonAscii_ = FirstNonAscii(bytes_, next);
   }
   return true;
 }

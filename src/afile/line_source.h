@@ -38,6 +38,10 @@ class LineSource {
   std::string decoded_;  // the last line that needed decoding
   size_t pos_ = 0;
   int lineNumber_ = 0;
+  // The first NUL and the first byte outside ASCII not yet passed, each
+  // found with one search ahead instead of a search per line.
+  size_t nextNul_;
+  size_t nextNonAscii_;
 };
 
 }  // namespace quillon

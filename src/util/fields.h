@@ -1,6 +1,7 @@
 // Separated texts: a wind cell "NE/35", code lists joined by ",".
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,5 +49,38 @@ std::vector<std::string> SplitAt(std::string_view text, char separator);
 // The same into views of the text, reusing the storage of pieces: a reader
 // cuts thousands of lines a file.
 void SplitInto(std::string_view text, char separator, std::vector<std::string_view>& pieces);
+
+// The pieces SplitAt would give, handed out one at a time as views of the
+// text: a reader stores each value as it is cut, without a list between.
+class FieldCursor {
+ public:
+  FieldCursor(std::string_view text, char separator)
+      : next_(text.data()), end_(text.data() + text.size()), separator_(separator) {}
+
+  // True once the last piece has been handed out.
+  bool Done() const { return done_; }
+
+  // The next piece; only while !Done().
+  std::string_view Next() {
+    const char* start = next_;
+    const char* p = start;
+    while (p != end_ && *p != separator_) ++p;
+    done_ = p == end_;
+    next_ = done_ ? end_ : p + 1;
+    return {start, static_cast<size_t>(p - start)};
+  }
+
+  // Pieces not yet handed out.
+  size_t Left() const {
+    if (done_) return 0;
+    return 1 + static_cast<size_t>(std::count(next_, end_, separator_));
+  }
+
+ private:
+  const char* next_;
+  const char* end_;
+  char separator_;
+  bool done_ = false;
+};
 
 }  // namespace quillon

@@ -176,12 +176,6 @@ void MakePlainNumber(std::string& text) {
   }
 }
 
-std::string_view PlainDigits(std::string_view digits) {
-  size_t zeros = 0;
-  while (zeros + 1 < digits.size() && digits[zeros] == '0') ++zeros;
-  return digits.substr(zeros);
-}
-
 std::string PlainNumber(std::string_view text) {
   std::string plain(text);
   MakePlainNumber(plain);

@@ -3,6 +3,7 @@
 // number becomes text, so every part counts and formats the same way.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,9 +50,19 @@ std::string PlainNumber(std::string_view text);
 // its leading zeros in its own storage.
 void MakePlainNumber(std::string& text);
 
+// True when the text holds digits only (the empty text too).
+inline bool IsDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Digits ("0450") without their leading zeros, as a view of the same text:
-// "0450" -> "450", "000" -> "0". The text must hold digits only.
-std::string_view PlainDigits(std::string_view digits);
+// "0450" -> "450", "000" -> "0". The text must hold digits only. Inline:
+// every wind group is two of them.
+inline std::string_view PlainDigits(std::string_view digits) {
+  size_t zeros = 0;
+  while (zeros + 1 < digits.size() && digits[zeros] == '0') ++zeros;
+  return digits.substr(zeros);
+}
 
 // Fixed formats of the workbooks and the header: at least minIntDigits integer
 // digits and exactly decimals decimals, rounded half away from zero on the

@@ -17,18 +17,20 @@ size_t ByteOffset(std::string_view text, size_t pos) {
 
 }  // namespace
 
-// Eight bytes at a time: every line of a file is looked at.
-bool IsAscii(std::string_view text) {
+bool IsAscii(std::string_view text) { return FirstNonAscii(text) == std::string_view::npos; }
+
+// Eight bytes at a time: whole files are looked at.
+size_t FirstNonAscii(std::string_view text, size_t from) {
   constexpr uint64_t kHighBits = 0x8080808080808080u;
-  size_t i = 0;
+  size_t i = from;
   for (; i + 8 <= text.size(); i += 8) {
     uint64_t eight;
     std::memcpy(&eight, text.data() + i, 8);
-    if (eight & kHighBits) return false;
+    if (eight & kHighBits) break;
   }
   for (; i < text.size(); ++i)
-    if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
-  return true;
+    if (static_cast<unsigned char>(text[i]) >= 0x80) return i;
+  return std::string_view::npos;
 }
 
 size_t NextCharEnd(std::string_view text, size_t i) {

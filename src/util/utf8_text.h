@@ -10,6 +10,10 @@ namespace quillon {
 // True when every byte is ASCII: then characters are bytes.
 bool IsAscii(std::string_view text);
 
+// Offset of the first byte outside ASCII at or after from; npos when there
+// is none.
+size_t FirstNonAscii(std::string_view text, size_t from = 0);
+
 // Byte offset just past the character that starts at byte i.
 size_t NextCharEnd(std::string_view text, size_t i);
 

@@ -106,19 +106,26 @@ TEST(LineSource, SplitsCrLfAndLfAndDecodesGbk) {
   EXPECT_EQ(lines.LineNumber(), 5);
 }
 
-TEST(LineSource, HandsOutViewsAndStopsAtANul) {
-  LineSource lines("ab\r\n" + Utf8ToGbk("本站") + "\ncd\n" + std::string("e\0f", 3) + "\n");
+TEST(LineSource, HandsOutViewsAndStopsAtEachNul) {
+  LineSource lines("ab\r\n" + Utf8ToGbk("本站") + "\ncd\n" + std::string("e\0f\ngh\0\0\n", 9) +
+                   Utf8ToGbk("云") + "\nok");
   std::string_view line;
   for (std::string_view expected : {"ab", "本站", "cd"}) {
     ASSERT_TRUE(lines.Next(line));
     EXPECT_EQ(line, expected);
   }
-  try {
-    lines.Next(line);
-    FAIL() << "a NUL byte was taken for text";
-  } catch (const FormatError& e) {
-    EXPECT_EQ(e.Line(), 4);
-    EXPECT_NE(std::string(e.what()).find("column 2"), std::string::npos) << e.what();
+  for (auto [number, column] : {std::pair{4, "column 2"}, {5, "column 3"}}) {
+    try {
+      lines.Next(line);
+      FAIL() << "a NUL byte was taken for text";
+    } catch (const FormatError& e) {
+      EXPECT_EQ(e.Line(), number);
+      EXPECT_NE(std::string(e.what()).find(column), std::string::npos) << e.what();
+    }
+  }
+  for (std::string_view expected : {"云", "ok"}) {
+    ASSERT_TRUE(lines.Next(line));
+    EXPECT_EQ(line, expected);
   }
 }
 

@@ -73,6 +73,21 @@ TEST(SplitInto, CutsLikeSplitAtIntoReusedViews) {
   }
 }
 
+TEST(FieldCursor, HandsOutThePiecesOfSplitAtAndCountsThoseLeft) {
+  for (std::string_view text : {"", " ", "a", "0174 0176  0173", " a ", "a,,b,"}) {
+    char separator = text.find(',') == std::string_view::npos ? ' ' : ',';
+    std::vector<std::string> split = SplitAt(text, separator);
+    FieldCursor cursor(text, separator);
+    std::vector<std::string> pieces;
+    while (!cursor.Done()) {
+      EXPECT_EQ(cursor.Left(), split.size() - pieces.size()) << text;
+      pieces.emplace_back(cursor.Next());
+    }
+    EXPECT_EQ(cursor.Left(), 0u);
+    EXPECT_EQ(pieces, split) << text;
+  }
+}
+
 TEST(EraseAll, RemovesEveryOccurrenceInPlace) {
   for (auto [text, expected] :
        {std::pair{"", ""}, {"0174", "0174"}, {"=01=7=", "017"}, {"===", ""}}) {
@@ -82,7 +97,7 @@ TEST(EraseAll, RemovesEveryOccurrenceInPlace) {
   }
 }
 
-TEST(IsAscii, FindsAHighByteAtAnyPosition) {
+TEST(FirstNonAscii, FindsAHighByteAtAnyPosition) {
   // Lines are looked at eight bytes at a time; the tail is checked alone.
   for (size_t length = 0; length <= 19; ++length) {
     std::string text(length, 'a');
@@ -91,6 +106,8 @@ TEST(IsAscii, FindsAHighByteAtAnyPosition) {
       std::string high = text;
       high[at] = static_cast<char>(0xB0);
       EXPECT_FALSE(IsAscii(high)) << length << " " << at;
+      EXPECT_EQ(FirstNonAscii(high), at) << length;
+      EXPECT_EQ(FirstNonAscii(high, at + 1), std::string::npos) << length << " " << at;
     }
   }
 }

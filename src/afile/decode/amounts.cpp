@@ -34,11 +34,17 @@ std::string SpellStartText(std::string_view t, const AFileHeader& header) {
   return std::string(t) + "/" + PlainNumber(year);
 }
 
-std::string EvaporationText(std::string_view t) {
-  if (t.empty() || t == "   " || t == "---") return "";
-  if (t == "///") return "-";
-  if (t == ",,,") return "B";
-  return PlainNumber(t);
+// Rewritten in place: the cells keep their storage.
+void RewriteEvaporation(std::string& cell) {
+  std::string_view t = cell;
+  if (t.empty() || t == "   " || t == "---")
+    cell.clear();
+  else if (t == "///")
+    cell = "-";
+  else if (t == ",,,")
+    cell = "B";
+  else
+    MakePlainNumber(cell);
 }
 
 std::string SnowText(std::string_view t, bool neverMeasured) {
@@ -88,11 +94,17 @@ void ShiftSunshineDay(ElementTable& table, int day) {
   for (int k : {1, 2, 3, 22, 23, 24}) table.At(day, k).clear();
 }
 
-std::string SunshineText(std::string_view t, int slot) {
-  if (t == "00" || t == "  ") return slot == 27 ? "0" : "";  // slot 27: the day's total
-  if (t == "NN" || t.empty()) return "";
-  if (t == "//" || t == "///" || t == "////") return "-";
-  return PlainNumber(t);
+// Rewritten in place: the cells keep their storage.
+void RewriteSunshine(std::string& cell, int slot) {
+  std::string_view t = cell;
+  if (t == "00" || t == "  ")
+    cell = slot == 27 ? "0" : "";  // slot 27: the day's total
+  else if (t == "NN" || t.empty())
+    cell.clear();
+  else if (t == "//" || t == "///" || t == "////")
+    cell = "-";
+  else
+    MakePlainNumber(cell);
 }
 
 }  // namespace
@@ -130,7 +142,7 @@ void DecodeRainSummary(const AFileHeader& header, TextList& summary) {
 // The modes change only the slots the reader fills; every slot is decoded
 // alike.
 void DecodeEvaporation(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) { t = EvaporationText(t); });
+  ForEachCell(table, [](std::string& t, int) { RewriteEvaporation(t); });
 }
 
 void DecodeSnow(ElementTable& table) {
@@ -152,7 +164,7 @@ void DecodeSunshine(const TextList& modes, ElementTable& table) {
   for (int day = 1; day <= table.Days(); ++day) {
     if (hourly18) ShiftSunshineDay(table, day);
     for (int slot = std::max(1, table.FirstSlot()); slot <= std::min(27, table.LastSlot()); ++slot)
-      table.At(day, slot) = SunshineText(table.At(day, slot), slot);
+      RewriteSunshine(table.At(day, slot), slot);
   }
 }
 

@@ -43,6 +43,8 @@ void RewriteCloudAmount(std::string& t) {
     t = "-";
   else if (amount == "11")
     t = "10-";  // overcast with gaps
+  else if (amount.size() == 2 && IsDigits(amount))
+    t.erase(0, amount[0] == '0' ? 1 : 0);  // tenths of the sky, "05" -> "5"
   else
     MakePlainNumber(t);
 }
@@ -55,6 +57,12 @@ void RewriteCloudHeight(std::string& t) {
     t = "-";  // a missing cloud, not a genus "//" at height 0
   } else {
     size_t genus = CharView(t, 0, 2).size();
+    std::string_view digits = std::string_view(t).substr(genus);
+    // Nearly every height is digits: its leading zeros are cut out in place.
+    if (!digits.empty() && IsDigits(digits)) {
+      t.erase(genus, digits.size() - PlainDigits(digits).size());
+      return;
+    }
     std::string height = t.substr(genus);
     MakePlainNumber(height);
     t.erase(genus);

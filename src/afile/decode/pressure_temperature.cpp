@@ -67,6 +67,14 @@ std::string HumidityText(std::string_view t, int slot) {
   return PlainNumber(t);
 }
 
+// A "1" before the group, its characters moved by hand: a group is a few
+// characters long, shorter than the library's insert pays for.
+void PrefixOne(std::string& group) {
+  group.push_back('1');
+  for (size_t i = group.size() - 1; i > 0; --i) group[i] = group[i - 1];
+  group[0] = '1';
+}
+
 // The value of a group; whole groups, nearly all, are read directly.
 double GroupValue(std::string_view t) {
   int32_t whole;
@@ -86,7 +94,7 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTabl
     } else if (t.empty() || t == "    ") {
       cell.clear();
     } else if (!IsExtremeTimeSlot(table, slot) && GroupValue(t) < 3000) {
-      cell.insert(0, "1");  // groups hold the last four digits of tenths of hPa
+      PrefixOne(cell);  // groups hold the last four digits of tenths of hPa
     }
   });
 }
@@ -94,8 +102,9 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTabl
 void DecodeTemperature(ElementTable& table) {
   // A table missing throughout shows as empty, not as a column of "-".
   bool hasValue = !AllCells(table, IsNoValue);
+  bool hasTimes = SlotCount(table) == 28;  // see IsExtremeTimeSlot
   ForEachCell(table, [&](std::string& t, int slot) {
-    RewriteTemperature(t, hasValue, IsExtremeTimeSlot(table, slot));
+    RewriteTemperature(t, hasValue, hasTimes && (slot == 26 || slot == 28));
   });
 }
 
@@ -116,8 +125,10 @@ void DecodeMarkedTemperature(ElementTable& table) {
 void DecodePlainGroups(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int) {
     // Missing marks of any width stay missing and blanks stay empty: neither
-    // may turn into a reading of 0.
-    if (IsAllOf(t, '/'))
+    // may turn into a reading of 0. Nearly every group is a reading.
+    if (StartsAsReading(t))
+      MakePlainNumber(t);
+    else if (IsAllOf(t, '/'))
       t = "-";
     else if (IsBlankOrEmpty(t))
       t.clear();

@@ -23,21 +23,19 @@ void RemoveMarks(std::string& text) {
 
 void ShowJoin(std::string& text) { std::replace(text.begin(), text.end(), kJoin, '/'); }
 
-bool IsDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // Nearly every group is six digits: two plain numbers, nothing to remove or
-// replace. Joined in a buffer and written back in one go.
+// replace. Joined in a buffer, three characters at most a part copied by
+// hand, and written back in one go.
 void RewriteDigitWind(std::string& group) {
   std::string_view direction = PlainDigits(std::string_view(group).substr(0, 3));
   std::string_view speed = PlainDigits(std::string_view(group).substr(3, 3));
   std::array<char, 7> joined;  // "360/999" at most
-  char* end = std::copy(direction.begin(), direction.end(), joined.begin());
-  *end++ = '/';
-  end = std::copy(speed.begin(), speed.end(), end);
+  size_t length = 0;
+  for (char c : direction) joined[length++] = c;
+  joined[length++] = '/';
+  for (char c : speed) joined[length++] = c;
   group.clear();
-  group.append(joined.data(), static_cast<size_t>(end - joined.data()));
+  group.append(joined.data(), length);
 }
 
 // "045023" -> "45/23": three characters of direction, three of speed.
@@ -140,7 +138,9 @@ void DecodeWind(AFileHeader& header, ElementTable& table, WindTable which) {
 
 void DecodeWindExtremes(ElementTable& table) {
   ForEachCell(table, [](std::string& t, int slot) {
-    if (slot == 1 || slot == 3)
+    if ((slot == 1 || slot == 3) && t.size() == 6 && IsDigits(t))
+      RewriteDigitWind(t);  // a calm's "C" aside, the same as a timed wind
+    else if (slot == 1 || slot == 3)
       t = WindExtremeText(t);
     else if ((slot == 2 || slot == 4) && t == "////")
       t = "-";  // time of a missing wind
