@@ -162,7 +162,10 @@ struct CellRecords {
 };
 
 // Puts the records of a run of cells of sheet row i, the first in sheet
-// column col, at `at`; widens span by the columns written.
+// column col, at `at`; widens span by the columns written. Made apart for
+// sheets with and without numbers: most have none, and their loop is then
+// spared the test.
+template <bool kNumbers>
 char* PutCellRun(char* at, const CellRecords& r, std::span<const uint32_t> cells, uint16_t i,
                  uint16_t col, CellSpan& span) {
   const CellRecords records = r;
@@ -175,7 +178,7 @@ char* PutCellRun(char* at, const CellRecords& r, std::span<const uint32_t> cells
       auto xf = static_cast<uint16_t>(records.formats[col] + (Grid::Wraps(cell) ? 1 : 0));
       if (id == TextPool::kEmpty) {
         at = PutBlank(at, i, col, xf);
-      } else if (records.numbers != nullptr && records.numbers->IsNumber(id)) {
+      } else if (kNumbers && records.numbers->IsNumber(id)) {
         int slot = records.slots->at(static_cast<size_t>(records.numbers->Decimals(id)));
         at = PutNumber(at, i, col, NumberXf(xf, slot), records.numbers->Value(id));
       } else {
@@ -201,7 +204,9 @@ CellSpan WriteCells(const Grid& grid, const WorkbookPlan& plan, const std::vecto
   CellRecords records{plan.stringIndex, numbers ? &plan.numbers : nullptr, &slots, formats};
   CellSpan span;
   grid.ForEachRunOfRow(row, [&](std::span<const uint32_t> cells, int col) {
-    at = PutCellRun(at, records, cells, i, static_cast<uint16_t>(col - 1), span);
+    auto first = static_cast<uint16_t>(col - 1);
+    at = numbers ? PutCellRun<true>(at, records, cells, i, first, span)
+                 : PutCellRun<false>(at, records, cells, i, first, span);
   });
   b.resize(static_cast<size_t>(at - b.data()));
   return span;
@@ -292,28 +297,23 @@ void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& she
 // Gives the texts of a run of cells, the first in grid column col, their
 // shared-string index in the order the cells show them first, and counts
 // the cells that show one. Returns the column of the first cell whose text
-// is too long for a workbook cell, 0 when there is none.
+// is too long for a workbook cell, 0 when there is none. Made apart for
+// grids with and without numbers, as PutCellRun.
+template <bool kNumbers>
 int PlanCellRun(const Grid& grid, const NumberCells* numbers, std::span<const uint32_t> cells,
                 int col, std::span<uint32_t> stringIndex, WorkbookPlan& plan, uint32_t& uses) {
   uint32_t counted = 0;
-  int tooLong = 0;
-  for (uint32_t cell : cells) {
-    TextId id = Grid::IdOf(cell);
-    if (id != TextPool::kEmpty && (numbers == nullptr || !numbers->IsNumber(id))) {
-      ++counted;
-      if (stringIndex[id] == kUnused) {
-        std::optional<uint32_t> added = plan.strings.Add(grid.Text(id));
-        if (!added) {
-          tooLong = col;
-          break;
-        }
-        stringIndex[id] = *added;
-      }
-    }
-    ++col;
+  for (size_t k = 0; k < cells.size(); ++k) {
+    TextId id = Grid::IdOf(cells[k]);
+    if (id == TextPool::kEmpty || (kNumbers && numbers->IsNumber(id))) continue;
+    ++counted;
+    if (stringIndex[id] != kUnused) continue;
+    std::optional<uint32_t> added = plan.strings.Add(grid.Text(id));
+    if (!added) return col + static_cast<int>(k);
+    stringIndex[id] = *added;
   }
   uses += counted;
-  return tooLong;
+  return 0;
 }
 
 }  // namespace
@@ -347,7 +347,9 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells) {
       int row = sheet.GridRow(i);
       int tooLong = 0;  // the first column whose text no cell takes
       grid.ForEachRunOfRow(row, [&](std::span<const uint32_t> cells, int col) {
-        if (!tooLong) tooLong = PlanCellRun(grid, numbers, cells, col, stringIndex, plan, uses);
+        if (tooLong) return;
+        tooLong = numbers ? PlanCellRun<true>(grid, numbers, cells, col, stringIndex, plan, uses)
+                          : PlanCellRun<false>(grid, numbers, cells, col, stringIndex, plan, uses);
       });
       if (tooLong) {
         return Error{ErrorKind::TooLarge, "cell (" + std::to_string(row) + ", " +
