@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace quillon {
@@ -19,14 +20,14 @@ class CellStore {
   uint32_t& operator[](size_t i) { return pages_[i >> kPageShift][i & kPageMask]; }
   uint32_t operator[](size_t i) const { return pages_[i >> kPageShift][i & kPageMask]; }
   size_t MemoryBytes() const;
-  // Calls visit(cell) for cells i .. i + count - 1 in order, a page's run at
-  // a time, for readers that go through millions of cells.
+  // Calls visit(run) for cells i .. i + count - 1 in order, as runs of
+  // cells that lie together within a page, for readers that go through
+  // millions of cells in a loop of their own.
   template <class Visit>
-  void ForEach(size_t i, size_t count, Visit visit) const {
+  void ForEachRun(size_t i, size_t count, Visit visit) const {
     while (count > 0) {
       size_t inPage = std::min(count, kPageCells - (i & kPageMask));
-      const uint32_t* run = &pages_[i >> kPageShift][i & kPageMask];
-      for (size_t k = 0; k < inPage; ++k) visit(run[k]);
+      visit(std::span<const uint32_t>(&pages_[i >> kPageShift][i & kPageMask], inPage));
       i += inPage;
       count -= inPage;
     }

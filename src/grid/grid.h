@@ -118,14 +118,23 @@ class Grid {
   TextId CellTextId(int row, int col) const;
   std::string_view Text(TextId id) const { return pool_.Text(id); }
   size_t TextCount() const { return pool_.Count(); }
-  // Calls visit(id, wrap) for each cell of a row from column 1 on, in order,
-  // for writers that go through millions of cells.
+  // Calls visit(cells, col) for the cells of a row from column 1 on, in
+  // order, as runs of cell words whose first is column col, for writers that
+  // go through millions of cells. IdOf and Wraps read a cell word.
   template <class Visit>
-  void ForEachCellOfRow(int row, Visit visit) const {
+  void ForEachRunOfRow(int row, Visit visit) const {
     size_t first = IndexOf(row, 0) + 1;
-    cells_.ForEach(first, static_cast<size_t>(cols_ - 1),
-                   [&visit](uint32_t cell) { visit(cell & kIdMask, (cell & kWrapBit) != 0); });
+    int col = 1;
+    cells_.ForEachRun(first, static_cast<size_t>(cols_ - 1), [&](std::span<const uint32_t> run) {
+      visit(run, col);
+      col += static_cast<int>(run.size());
+    });
   }
+  static TextId IdOf(uint32_t cell) { return cell & kIdMask; }
+  static bool Wraps(uint32_t cell) { return (cell & kWrapBit) != 0; }
+  // Whether a cell word holds a text or keeps its wrap setting: one that a
+  // workbook writes.
+  static bool Shown(uint32_t cell) { return (cell & (kIdMask | kWrapBit)) != 0; }
   // Whether a range alignment covers a cell of the row; the cells of every
   // other row show their columns' alignments.
   bool RowHasRangeAlignment(int row) const;

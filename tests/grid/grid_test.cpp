@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -204,6 +206,30 @@ TEST(Grid, ColumnTextsCrossStoragePagesAtAnyWidth) {
     for (int r = 1; r < g.Rows(); ++r) {
       ASSERT_EQ(g.CellText(r, cols - 1), texts[static_cast<size_t>(r - 1)]) << cols << " " << r;
       ASSERT_EQ(g.CellText(r, cols - 2), "") << cols << " " << r;
+    }
+  }
+}
+
+TEST(Grid, RowRunsGiveEveryCellOnceWithItsColumnAcrossStoragePages) {
+  // Rows of these widths straddle a 16,384-cell page boundary somewhere.
+  for (int cols : {2, 100, 300}) {
+    Grid g;
+    g.SetCols(cols);
+    g.SetRows(16384 / cols + 3);
+    for (int r = 0; r < g.Rows(); ++r)
+      for (int c = 0; c < cols; ++c) g.SetCellText(r, c, std::to_string((r * 7 + c) % 53));
+    g.SetWrapText(g.Rows() - 1, cols - 1, true);
+    for (int r = 0; r < g.Rows(); ++r) {
+      int next = 1;
+      g.ForEachRunOfRow(r, [&](std::span<const uint32_t> cells, int col) {
+        ASSERT_EQ(col, next) << cols << " " << r;
+        for (uint32_t cell : cells) {
+          ASSERT_EQ(Grid::IdOf(cell), g.CellTextId(r, next)) << cols << " " << r << " " << next;
+          ASSERT_EQ(Grid::Wraps(cell), g.WrapText(r, next));
+          ++next;
+        }
+      });
+      ASSERT_EQ(next, cols) << cols << " " << r;
     }
   }
 }

@@ -142,20 +142,23 @@ TEST(ExportToExcel, ContinuesLongGridsOnSheetsHeadedByRowOne) {
 TEST(ExportToExcel, RefusesWhatAWorkbookCannotHoldBeforeWritingAnything) {
   struct Case {
     int cols;
+    int textCol;
     size_t textLength;
     const char* reason;  // empty: saved
   };
   const Case cases[] = {
-      {257, 1, ""},
-      {258, 1, "the grid has 257 columns to save; a workbook sheet holds at most 256"},
-      {3, 32767, ""},
-      {3, 32768, "cell (1, 1) holds more than 32767 characters"},
+      {257, 1, 1, ""},
+      {258, 1, 1, "the grid has 257 columns to save; a workbook sheet holds at most 256"},
+      {3, 1, 32767, ""},
+      {3, 1, 32768, "cell (1, 1) holds more than 32767 characters"},
+      {5, 3, 32768, "cell (1, 3) holds more than 32767 characters"},
   };
   for (const auto& c : cases) {
     Grid g;
     g.SetRows(2);
     g.SetCols(c.cols);
-    g.SetCellText(1, 1, std::string(c.textLength, 'a'));
+    g.SetCellText(1, 1, "first");
+    g.SetCellText(1, c.textCol, std::string(c.textLength, 'a'));
     g.SetCellText(1, c.cols - 1, "last");
     test::TempFolder folder;
     Status result = g.ExportToExcel((folder.Path() / "a.xls").string());

@@ -151,6 +151,48 @@ struct CellSpan {
   uint16_t end = 0;
 };
 
+// What a run of cells needs to become records, held where the records'
+// stores cannot reach it: they go through a char pointer, after which
+// anything read through a reference would be read again.
+struct CellRecords {
+  std::span<const uint32_t> stringIndex;
+  const NumberCells* numbers;  // none when no cell is a number
+  const std::vector<int>* slots;
+  std::span<const uint16_t> formats;  // by sheet column
+};
+
+// Puts the records of a run of cells of sheet row i, the first in sheet
+// column col, at `at`; widens span by the columns written. Made apart for
+// sheets with and without numbers: most have none, and their loop is then
+// spared the test.
+template <bool kNumbers>
+char* PutCellRun(char* at, const CellRecords& r, std::span<const uint32_t> cells, uint16_t i,
+                 uint16_t col, CellSpan& span) {
+  const CellRecords records = r;
+  CellSpan written = span;
+  for (uint32_t cell : cells) {
+    // An empty cell keeps its wrap setting as a blank cell, so text typed
+    // into it later wraps like its neighbours.
+    if (Grid::Shown(cell)) {
+      TextId id = Grid::IdOf(cell);
+      auto xf = static_cast<uint16_t>(records.formats[col] + (Grid::Wraps(cell) ? 1 : 0));
+      if (id == TextPool::kEmpty) {
+        at = PutBlank(at, i, col, xf);
+      } else if (kNumbers && records.numbers->IsNumber(id)) {
+        int slot = records.slots->at(static_cast<size_t>(records.numbers->Decimals(id)));
+        at = PutNumber(at, i, col, NumberXf(xf, slot), records.numbers->Value(id));
+      } else {
+        at = PutLabelSst(at, i, col, xf, records.stringIndex[id]);
+      }
+      if (written.end == 0) written.first = col;
+      written.end = static_cast<uint16_t>(col + 1);
+    }
+    ++col;
+  }
+  span = written;
+  return at;
+}
+
 // Puts the cells of a grid row as sheet row i, into room made for the whole
 // row at once (a number's record is the longest).
 CellSpan WriteCells(const Grid& grid, const WorkbookPlan& plan, const std::vector<int>& slots,
@@ -158,29 +200,13 @@ CellSpan WriteCells(const Grid& grid, const WorkbookPlan& plan, const std::vecto
   size_t start = b.size();
   b.resize(start + static_cast<size_t>(plan.cols) * kNumberBytes);
   char* at = b.data() + start;
-  // Kept at hand: the records are written through a char pointer, after
-  // which anything reached through a reference would be read again.
-  std::span<const uint32_t> stringIndex(plan.stringIndex);
   bool numbers = !plan.numbers.DecimalsUsed().empty();
+  CellRecords records{plan.stringIndex, numbers ? &plan.numbers : nullptr, &slots, formats};
   CellSpan span;
-  uint16_t col = 0;
-  grid.ForEachCellOfRow(row, [&](TextId id, bool wrap) {
-    // An empty cell keeps its wrap setting as a blank cell, so text typed
-    // into it later wraps like its neighbours.
-    if (id != TextPool::kEmpty || wrap) {
-      auto xf = static_cast<uint16_t>(formats[col] + (wrap ? 1 : 0));
-      if (id == TextPool::kEmpty) {
-        at = PutBlank(at, i, col, xf);
-      } else if (numbers && plan.numbers.IsNumber(id)) {
-        int slot = slots.at(static_cast<size_t>(plan.numbers.Decimals(id)));
-        at = PutNumber(at, i, col, NumberXf(xf, slot), plan.numbers.Value(id));
-      } else {
-        at = PutLabelSst(at, i, col, xf, stringIndex[id]);
-      }
-      if (span.end == 0) span.first = col;
-      span.end = static_cast<uint16_t>(col + 1);
-    }
-    ++col;
+  grid.ForEachRunOfRow(row, [&](std::span<const uint32_t> cells, int col) {
+    auto first = static_cast<uint16_t>(col - 1);
+    at = numbers ? PutCellRun<true>(at, records, cells, i, first, span)
+                 : PutCellRun<false>(at, records, cells, i, first, span);
   });
   b.resize(static_cast<size_t>(at - b.data()));
   return span;
@@ -268,6 +294,28 @@ void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& she
   AppendEof(b);
 }
 
+// Gives the texts of a run of cells, the first in grid column col, their
+// shared-string index in the order the cells show them first, and counts
+// the cells that show one. Returns the column of the first cell whose text
+// is too long for a workbook cell, 0 when there is none. Made apart for
+// grids with and without numbers, as PutCellRun.
+template <bool kNumbers>
+int PlanCellRun(const Grid& grid, const NumberCells* numbers, std::span<const uint32_t> cells,
+                int col, std::span<uint32_t> stringIndex, WorkbookPlan& plan, uint32_t& uses) {
+  uint32_t counted = 0;
+  for (size_t k = 0; k < cells.size(); ++k) {
+    TextId id = Grid::IdOf(cells[k]);
+    if (id == TextPool::kEmpty || (kNumbers && numbers->IsNumber(id))) continue;
+    ++counted;
+    if (stringIndex[id] != kUnused) continue;
+    std::optional<uint32_t> added = plan.strings.Add(grid.Text(id));
+    if (!added) return col + static_cast<int>(k);
+    stringIndex[id] = *added;
+  }
+  uses += counted;
+  return 0;
+}
+
 }  // namespace
 
 uint16_t ColumnWidthUnits(int pixels) {
@@ -291,24 +339,17 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells) {
   }
   plan.sheets = SplitIntoSheets(grid.Rows());
   plan.stringIndex.assign(grid.TextCount(), kUnused);
-  bool numbers = !plan.numbers.DecimalsUsed().empty();
+  const NumberCells* numbers = plan.numbers.DecimalsUsed().empty() ? nullptr : &plan.numbers;
   std::span<uint32_t> stringIndex(plan.stringIndex);
   uint32_t uses = 0;
   for (const SheetRows& sheet : plan.sheets) {
     for (int i = 0; i < sheet.Count(); ++i) {
       int row = sheet.GridRow(i);
-      int col = 0;
       int tooLong = 0;  // the first column whose text no cell takes
-      grid.ForEachCellOfRow(row, [&](TextId id, bool) {
-        ++col;
-        if (id == TextPool::kEmpty || (numbers && plan.numbers.IsNumber(id))) return;
-        ++uses;
-        if (stringIndex[id] != kUnused || tooLong) return;
-        std::optional<uint32_t> added = plan.strings.Add(grid.Text(id));
-        if (added)
-          stringIndex[id] = *added;
-        else
-          tooLong = col;
+      grid.ForEachRunOfRow(row, [&](std::span<const uint32_t> cells, int col) {
+        if (tooLong) return;
+        tooLong = numbers ? PlanCellRun<true>(grid, numbers, cells, col, stringIndex, plan, uses)
+                          : PlanCellRun<false>(grid, numbers, cells, col, stringIndex, plan, uses);
       });
       if (tooLong) {
         return Error{ErrorKind::TooLarge, "cell (" + std::to_string(row) + ", " +
