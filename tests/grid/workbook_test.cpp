@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 
 #include "grid/grid.h"
 #include "grid/xls/atomic_file.h"
@@ -396,6 +398,29 @@ TEST(ExportToExcel, ReplacingKeepsWhatTheUserGaveTheWorkbook) {
     EXPECT_EQ(ReasonOf(result).rfind(c.reason, 0), 0u) << c.what << ": " << ReasonOf(result);
     c.after(book);
   }
+}
+
+// Saves of one workbook at once (the timed records and a statistics book
+// named through a link to them): one save's clearing of killed saves'
+// temporary files never takes another's that is still being written.
+TEST(ExportToExcel, SavesAtOnceNeverTakeEachOthersTemporaryFile) {
+  test::TempFolder folder;
+  std::string target = (folder.Path() / "book.xls").string();
+  std::atomic<int> failures = 0;
+  std::vector<std::thread> saves;
+  for (int t = 0; t < 4; ++t) {
+    saves.emplace_back([&] {
+      for (int i = 0; i < 100; ++i) {
+        xls::AtomicFile file;
+        Status opened = file.Open(target);
+        if (opened.Ok()) file.Write("a workbook");
+        if (!(opened.Ok() ? file.Commit() : opened).Ok()) ++failures;
+      }
+    });
+  }
+  for (std::thread& save : saves) save.join();
+  EXPECT_EQ(failures, 0);
+  EXPECT_EQ(FolderContent(folder.Path()), std::vector<std::string>{"book.xls"});
 }
 
 }  // namespace

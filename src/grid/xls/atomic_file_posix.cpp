@@ -99,6 +99,26 @@ void RemoveLeftovers(const std::string& folder, const std::string& prefix) {
   }
 }
 
+// Whether a temporary file just made was taken as a leftover before this
+// save could lock it: it is locked by the one removing it, or already gone
+// from its name. A disk without locks keeps the file: locking is best effort.
+bool TakenBeforeLocked(int fd, const std::string& temp) {
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return errno == EWOULDBLOCK;
+  struct stat mine, named;
+  if (::fstat(fd, &mine) != 0) return false;
+  return ::stat(temp.c_str(), &named) != 0 || named.st_ino != mine.st_ino ||
+         named.st_dev != mine.st_dev;
+}
+
+// A copy of the temporary file's descriptor, which holds its lock while it
+// lives.
+struct FileLock {
+  int fd;
+  ~FileLock() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
 bool WriteAll(int fd, const char* data, size_t size, int64_t offset) {
   while (size > 0) {
     ssize_t n = offset < 0 ? ::write(fd, data, size) : ::pwrite(fd, data, size, offset);
@@ -167,13 +187,22 @@ Status AtomicFile::CreateTemp() {
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temp = TempName(folder_, prefix);
     fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ >= 0) {
-      temp_ = temp;
-      ::flock(fd_, LOCK_EX | LOCK_NB);  // held until the save ends; see RemoveLeftovers
-      buffer_.reserve(kBufferBytes);
-      return Done();
+    if (fd_ < 0) {
+      if (errno != EEXIST) return FolderFailure(errno, folder_);
+      continue;
     }
-    if (errno != EEXIST) return FolderFailure(errno, folder_);
+    // The lock is held until the save ends (see RemoveLeftovers). Another
+    // save of this workbook clearing leftovers may take the file in the
+    // instant before it is locked: then it is theirs to remove, and another
+    // name is tried.
+    if (TakenBeforeLocked(fd_, temp)) {
+      ::close(fd_);
+      fd_ = -1;
+      continue;
+    }
+    temp_ = temp;
+    buffer_.reserve(kBufferBytes);
+    return Done();
   }
   return Failure("cannot make a temporary file in folder: " + folder_);
 }
@@ -257,6 +286,10 @@ Status AtomicFile::Commit(const std::function<Status()>& beforeReplacing,
       return agreed;
     }
   }
+  // The lock outlives the written descriptor until the rename: unlocked, the
+  // file would pass for a killed save's leftover to another save of this
+  // workbook.
+  FileLock lock{::fcntl(fd_, F_DUPFD_CLOEXEC, 0)};
   if (::close(fd_) != 0 && error_ == 0) error_ = errno;
   fd_ = -1;
   if (error_ != 0) {
