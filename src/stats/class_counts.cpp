@@ -94,8 +94,7 @@ void HourlyPrecipitationTotals(int days, const ElementTable& tableR2, ElementTab
     ReadingTally hours;
     int excused = 0;
     bool afterMark = false;
-    for (int slot = 1; slot <= 24; ++slot) {
-      std::string_view cell = tableR2.At(day, slot);
+    for (std::string_view cell : tableR2.Slots(day, 1, 24)) {
       if (cell == "A") {
         afterMark = true;
         continue;

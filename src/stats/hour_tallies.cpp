@@ -25,25 +25,38 @@ struct DekadColumns {
   int32_t missing[3][kHours] = {};
 };
 
-// The value of a reading that is no value ("" or "-") is 0. False for a
-// fraction or a large number.
-bool ReadSmallReading(std::string_view text, int32_t& value) {
-  if (!ShortWholeNumber(text, value)) {
-    Reading reading = ReadingOfText(text);
-    if (!reading.whole) return false;
-    value = reading.integer;
+// A reading that is not a plain whole number: "" and "-" (value 0), or a
+// number written otherwise. False for a fraction.
+bool ReadOtherReading(std::string_view text, int32_t& value) {
+  Reading reading = ReadingOfText(text);
+  value = reading.integer;
+  return reading.whole;
+}
+
+// The day's 24 readings, or false when one is a fraction or too large. A
+// plain number, nearly every reading, is neither empty nor missing. The wind
+// is a template flag so that the loop does not test it for every reading.
+template <bool kWind>
+bool ReadSmallDay(std::span<const std::string> slots, DayColumns& day) {
+  for (int k = 0; k < kHours; ++k) {
+    std::string_view text = ReadingText(slots[k], kWind);
+    int32_t value = 0;
+    if (ShortWholeNumber(text, value)) {
+      day.empty[k] = 0;
+      day.missing[k] = 0;
+    } else {
+      if (!ReadOtherReading(text, value)) return false;
+      day.empty[k] = text.empty();
+      day.missing[k] = IsMissing(text);
+    }
+    if (value > kSmallReading || value < -kSmallReading) return false;
+    day.value[k] = value;
   }
-  return value <= kSmallReading && value >= -kSmallReading;
+  return true;
 }
 
 bool ReadSmallDay(std::span<const std::string> slots, bool wind, DayColumns& day) {
-  for (int k = 0; k < kHours; ++k) {
-    std::string_view text = ReadingText(slots[k], wind);
-    if (!ReadSmallReading(text, day.value[k])) return false;
-    day.empty[k] = text.empty();
-    day.missing[k] = IsMissing(text);
-  }
-  return true;
+  return wind ? ReadSmallDay<true>(slots, day) : ReadSmallDay<false>(slots, day);
 }
 
 ReadingTally TallyOf(const DayColumns& day, int first, int step) {

@@ -19,6 +19,13 @@ std::string DayText(int day, int dayCount) {
 
 bool IsReading(std::string_view cell) { return !cell.empty() && !IsMissing(cell); }
 
+// The value of a reading; a plain whole number, nearly every hourly one, is
+// read without the general parse ("-0" reads as 0, which compares the same).
+double ValueOf(std::string_view reading) {
+  int32_t whole = 0;
+  return ShortWholeNumber(reading, whole) ? whole : LeadingNumber(reading);
+}
+
 }  // namespace
 
 void MonthMaximum(int days, const ElementTable& table, int column, TextList& monthExtremes,
@@ -90,10 +97,9 @@ void VapourPressureExtremes(int days, const ElementTable& tableE, const ElementT
   double highest = kBelowAll, lowest = kAboveAll;
   int highDay = 0, highCount = 0, lowDay = 0, lowCount = 0;
   for (int d = 1; d <= days; ++d) {
-    for (int s = 1; s <= tableE.LastSlot(); ++s) {
-      std::string_view cell = tableE.At(d, s);
+    for (std::string_view cell : tableE.Slots(d, 1, tableE.LastSlot())) {
       if (!IsReading(cell)) continue;
-      double v = LeadingNumber(cell);
+      double v = ValueOf(cell);
       // Each day with the extreme counts once, however many hours held it.
       if (v > highest) {
         highest = RoundHalfAway(v);

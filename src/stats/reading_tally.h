@@ -33,9 +33,12 @@ struct Reading {
   double Value() const { return whole ? integer : value; }
 };
 Reading ReadingOfText(std::string_view text);  // any text
+// Inline for the usual readings: a plain whole number, or nothing (an hour
+// without rain).
 inline Reading ReadingOf(std::string_view text) {
   int32_t whole = 0;
   if (ShortWholeNumber(text, whole)) return {Reading::kValue, true, whole, 0};
+  if (text.empty()) return {};
   return ReadingOfText(text);
 }
 

@@ -78,18 +78,34 @@ int WholeDegrees(std::string_view direction) {
   return degrees <= 360 ? degrees : -1;
 }
 
+// A part of a cell without its blanks: cells are nearly always stored
+// without any, so Trim is called only for a part that starts or ends with one.
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+inline std::string_view Unpadded(std::string_view part) {
+  bool padded = !part.empty() && (IsBlank(part.front()) || IsBlank(part.back()));
+  return padded ? Trim(part) : part;
+}
+
+// A speed, nearly always a plain count of 0.1 m/s, read without the general
+// parse; a signed one takes it, so that "-0" keeps its sign.
+inline double SpeedOf(std::string_view speed) {
+  int32_t whole = 0;
+  if (speed.front() != '-' && ShortWholeNumber(speed, whole)) return whole;
+  return RequiredNumber(speed);
+}
+
 // A cell "315/35" (degrees) or "NE/35" (a code). Degrees turn into the
 // compass code at the cell's own speed, so a speed below 0.3 m/s is calm.
 // A text that is none of the 17 codes (degrees beyond 360 among them), or a
 // code without a speed, is missing.
 void AddObservation(std::string_view cell, SlotTally& tally) {
   size_t slash = cell.find('/');
-  std::string_view direction = Trim(cell.substr(0, slash));
+  std::string_view direction = Unpadded(cell.substr(0, slash));
   std::string_view speed =
-      slash == std::string_view::npos ? std::string_view{} : Trim(cell.substr(slash + 1));
+      slash == std::string_view::npos ? std::string_view{} : Unpadded(cell.substr(slash + 1));
   int degrees = WholeDegrees(direction);
   if (degrees >= 0 && !speed.empty() && speed != "-") {
-    double value = RequiredNumber(speed);
+    double value = SpeedOf(speed);
     int index = value < 3 ? kCalm : IndexOfDegrees()[static_cast<size_t>(degrees)];
     if (index == 0)
       ++tally.missing;
@@ -145,10 +161,12 @@ void WriteMissing(TextCube<28, 17, 3>& out, int s, TextList& monthExtremes, int 
 }
 
 // Summarises the slots when fewer than allowedMissing of their observations
-// are missing; the frequency counts only the observations made.
-void Summarise(int days, const std::vector<SlotTally>& tallies, const std::vector<int>& slots,
+// are missing; the frequency counts only the observations made. The slots'
+// own columns are written unless slotsWritten (the main times after the
+// summary of all hours); true when they are written now or were.
+bool Summarise(int days, const std::vector<SlotTally>& tallies, const std::vector<int>& slots,
                int allowedMissing, int s, int target, TextCube<28, 17, 3>& out,
-               TextList& monthExtremes) {
+               TextList& monthExtremes, bool slotsWritten = false) {
   long missing = 0, unobserved = 0;
   for (int slot : slots) {
     missing += tallies[slot - 1].missing;
@@ -156,12 +174,14 @@ void Summarise(int days, const std::vector<SlotTally>& tallies, const std::vecto
   }
   if (missing >= allowedMissing) {
     WriteMissing(out, s, monthExtremes, target);
-    return;
+    return slotsWritten;
   }
-  for (int slot : slots) WriteSlot(tallies[slot - 1].sums, out, slot);
+  if (!slotsWritten)
+    for (int slot : slots) WriteSlot(tallies[slot - 1].sums, out, slot);
   long observations = static_cast<long>(days) * static_cast<long>(slots.size()) - unobserved;
   WriteSummary(tallies, slots, observations, out, s);
   PrevailingDirection(out, monthExtremes, s, target);
+  return true;
 }
 
 double FrequencyOf(const TextCube<28, 17, 3>& wf, int column, int direction) {
@@ -175,18 +195,16 @@ void WindDirectionFrequencies(int days, const ElementTable& tableF,
                               TextCube<28, 17, 3>& windFrequency, TextList& monthExtremes) {
   int w = tableF.LastSlot();
   if (w != 4 && w != 24) throw std::out_of_range("wind table of " + std::to_string(w) + " slots");
-  for (int column = 1; column <= 28; ++column)
-    for (int i = 1; i <= 17; ++i)
-      for (int kind = 1; kind <= 3; ++kind) windFrequency.At(column, i, kind).clear();
+  windFrequency.Clear();
   std::vector<SlotTally> tallies(static_cast<size_t>(w));
   for (int day = 1; day <= days; ++day)
     for (int slot = 1; slot <= w; ++slot) AddObservation(tableF.At(day, slot), tallies[slot - 1]);
   std::vector<int> all;
   for (int slot = 1; slot <= w; ++slot) all.push_back(slot);
   if (w == 24) {
-    Summarise(days, tallies, all, 61, 27, 63, windFrequency, monthExtremes);
+    bool written = Summarise(days, tallies, all, 61, 27, 63, windFrequency, monthExtremes);
     std::vector<int> main(kMainSlots.begin(), kMainSlots.end());
-    Summarise(days, tallies, main, 11, 25, 61, windFrequency, monthExtremes);
+    Summarise(days, tallies, main, 11, 25, 61, windFrequency, monthExtremes, written);
   } else {
     Summarise(days, tallies, all, 11, 5, 61, windFrequency, monthExtremes);
   }
