@@ -8,6 +8,7 @@
 #include "app/file_list.h"
 #include "books/hourly_book.h"
 #include "books/stats_book.h"
+#include "grid/xls/atomic_file.h"
 #include "util/memory_reuse.h"
 
 namespace quillon {
@@ -156,25 +157,30 @@ std::string ConversionRun::ClashOf(const std::string& path) const {
   // shows two names to be one file only once the first book is saved.
   for (const std::string& saved : outcome_.savedBooks)
     if (SameFile(saved, path)) return "it is the same file as " + saved;
-  // A workbook name that links to an A file would put the workbook in its place.
+  // A workbook name that links to an A file would put the workbook in its
+  // place. A name that leads to no file yet can be no A file: the thousands
+  // of files of an archive are then not looked up one by one.
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return {};
   for (int row = 1; row < w_.fileList.Rows(); ++row)
-    if (!w_.fileList.CellText(row, 1).empty() && SameFile(FilePathOfRow(row), path))
+    if (!w_.fileList.CellText(row, 1).empty() &&
+        std::filesystem::equivalent(FilePathOfRow(row), path, ec))
       return "it is the A file " + FilePathOfRow(row);
   return {};
 }
 
-Status ConversionRun::WriteBook(int index, const std::function<void()>& waitForTurn,
-                                const std::function<void()>& whileWritingBack) const {
+Status ConversionRun::WriteBook(int index, const BookSave& save) const {
   std::string path = BookPath(index);
   SaveControl control;
   control.threads = RunThreads(w_.threads);
   control.beforeReplacing = [&]() -> Status {
-    if (waitForTurn) waitForTurn();
+    if (save.waitForTurn) save.waitForTurn();
     std::string clash = ClashOf(path);
     if (!clash.empty()) return Error{ErrorKind::Unwritable, clash};
     return Done();
   };
-  control.whileWritingBack = whileWritingBack;
+  control.whileWritingBack = save.whileWritingBack;
+  control.folderSyncedByCaller = save.folderSyncedLater;
   return w_.books[static_cast<size_t>(index)].ExportToExcel(path, w_.bookOptions, control);
 }
 
@@ -187,11 +193,19 @@ void ConversionRun::Record(int index, const Status& saved) {
 }
 
 void ConversionRun::SaveBooks(bool hourlyWanted, bool statsWanted) {
-  if (!hourlyWanted || !statsWanted) {
-    if (hourlyWanted) Record(0, WriteBook(0, {}));
-    if (statsWanted) Record(1, WriteBook(1, {}));
+  if (hourlyWanted && statsWanted) {
+    SaveBothBooks();
+    // Both new names made to last at once: one wait on the disk, not two.
+    xls::SyncFoldersOf(outcome_.savedBooks);
     return;
   }
+  if (hourlyWanted) Record(0, WriteBook(0));
+  if (statsWanted) Record(1, WriteBook(1));
+}
+
+void ConversionRun::SaveBothBooks() {
+  BookSave later;
+  later.folderSyncedLater = true;
   if (RunThreads(w_.threads) == 1) {
     // On one thread the small statistics book is made first; the timed
     // records are made and saved while the disk takes it, and it takes its
@@ -200,9 +214,11 @@ void ConversionRun::SaveBooks(bool hourlyWanted, bool statsWanted) {
     auto saveHourly = [&] {
       if (hourlySaved) return;
       hourlySaved = true;
-      Record(0, WriteBook(0, {}));
+      Record(0, WriteBook(0, later));
     };
-    Status stats = WriteBook(1, {}, saveHourly);
+    BookSave first = later;
+    first.whileWritingBack = saveHourly;
+    Status stats = WriteBook(1, first);
     saveHourly();  // not yet when the statistics book failed before its bytes were out
     Record(1, stats);
     return;
@@ -212,15 +228,16 @@ void ConversionRun::SaveBooks(bool hourlyWanted, bool statsWanted) {
   // that ignores letter case, a link) is still caught as before.
   std::promise<void> hourlySaved;
   std::shared_future<void> turn = hourlySaved.get_future().share();
-  auto stats =
-      std::async(std::launch::async, [&] { return WriteBook(1, [turn] { turn.wait(); }); });
+  BookSave after = later;
+  after.waitForTurn = [turn] { turn.wait(); };
+  auto stats = std::async(std::launch::async, [&] { return WriteBook(1, after); });
   {
     // Whatever happens here, the statistics book's thread must not wait forever.
     struct Release {
       std::promise<void>& done;
       ~Release() { done.set_value(); }
     } release{hourlySaved};
-    Record(0, WriteBook(0, {}));
+    Record(0, WriteBook(0, later));
   }
   Record(1, stats.get());
 }

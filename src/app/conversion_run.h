@@ -44,6 +44,13 @@ struct RunOutcome {
   bool nothingSaved = false;
 };
 
+// How the save of one of the two books fits with the other's.
+struct BookSave {
+  std::function<void()> waitForTurn;       // returns once it may take its place
+  std::function<void()> whileWritingBack;  // the other book, made meanwhile
+  bool folderSyncedLater = false;          // once for both books, at the end
+};
+
 class ConversionRun {
  public:
   ConversionRun(RunWindow& window, RunReporter& reporter) : w_(window), ui_(reporter) {}
@@ -54,12 +61,12 @@ class ConversionRun {
   bool InputIsComplete(bool hourlyWanted, bool statsWanted);
   void ConvertFile(int row, MonthFile& file, bool hourlyWanted, bool statsWanted,
                    ElementTable& scratch);
-  // Book index, written; it replaces the file at its name only once
-  // waitForTurn (when given) returns and no clash stands in the way.
-  Status WriteBook(int index, const std::function<void()>& waitForTurn,
-                   const std::function<void()>& whileWritingBack = {}) const;
+  // Book index, written; it replaces the file at its name only once its turn
+  // has come and no clash stands in the way.
+  Status WriteBook(int index, const BookSave& save = {}) const;
   void Record(int index, const Status& saved);
   void SaveBooks(bool hourlyWanted, bool statsWanted);
+  void SaveBothBooks();
   // Why the workbook must not be written at path; empty when nothing stands in the way.
   std::string ClashOf(const std::string& path) const;
   void ReportEnd();

@@ -29,6 +29,9 @@ struct SaveControl {
   // disk, before the save waits for them to arrive: time to make another
   // workbook instead of waiting.
   std::function<void()> whileWritingBack;
+  // The caller makes the new name last a power cut (SyncFoldersOf) once all
+  // its workbooks are in place: one wait on the disk for the folder they share.
+  bool folderSyncedByCaller = false;
   // Threads that may turn rows into records at once (.xls).
   int threads = 1;
 };

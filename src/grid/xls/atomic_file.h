@@ -15,7 +15,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "grid/workbook_options.h"
 #include "grid/xls/byte_sink.h"
 #include "util/result.h"
 
@@ -41,11 +43,11 @@ class AtomicFile : public ByteSink {
   // itself; what it writes there is put in place by Commit like the rest.
   const std::string& TempPath() const { return temp_; }
 
-  // Puts the file in place of the target, once beforeReplacing (when given)
-  // agrees; the temporary file stays locked until then. whileWritingBack (when
-  // given) runs while the disk takes the bytes, before the save waits for them.
-  Status Commit(const std::function<Status()>& beforeReplacing = {},
-                const std::function<void()>& whileWritingBack = {});
+  // Puts the file in place of the target, once control.beforeReplacing (when
+  // given) agrees; the temporary file stays locked until then.
+  // control.whileWritingBack (when given) runs while the disk takes the bytes,
+  // before the save waits for them.
+  Status Commit(const SaveControl& control = {});
 
  private:
   Status CheckTarget();
@@ -72,5 +74,9 @@ class AtomicFile : public ByteSink {
   uint64_t writebackFrom_ = 0;  // where the disk has not yet been asked to start
   int error_ = 0;               // the first failure's error number
 };
+
+// Makes the names given to files in the folders of these paths last a power
+// cut: each folder, links followed, is flushed to the disk once.
+void SyncFoldersOf(const std::vector<std::string>& paths);
 
 }  // namespace quillon::xls

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <set>
 
 #include "grid/xls/atomic_file.h"
 
@@ -118,6 +119,15 @@ struct FileLock {
     if (fd >= 0) ::close(fd);
   }
 };
+
+// The new name lasts a power cut only once the folder is on the disk too.
+void SyncFolder(const std::string& folder) {
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
 
 bool WriteAll(int fd, const char* data, size_t size, int64_t offset) {
   while (size > 0) {
@@ -272,15 +282,14 @@ Status AtomicFile::WriteFailure() const {
   }
 }
 
-Status AtomicFile::Commit(const std::function<Status()>& beforeReplacing,
-                          const std::function<void()>& whileWritingBack) {
+Status AtomicFile::Commit(const SaveControl& control) {
   if (fd_ < 0) return Failure("no file open for: " + target_);
   Flush();
   KeepTargetsAttributes();
-  if (whileWritingBack) whileWritingBack();
+  if (control.whileWritingBack) control.whileWritingBack();
   if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
-  if (error_ == 0 && beforeReplacing) {
-    Status agreed = beforeReplacing();
+  if (error_ == 0 && control.beforeReplacing) {
+    Status agreed = control.beforeReplacing();
     if (!agreed.Ok()) {
       Discard();
       return agreed;
@@ -305,13 +314,19 @@ Status AtomicFile::Commit(const std::function<Status()>& beforeReplacing,
     return Failure(Described("cannot replace", target_, error));
   }
   temp_.clear();
-  // The new name lasts a power cut only once the folder is on the disk too.
-  int folder = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
+  if (!control.folderSyncedByCaller) SyncFolder(folder_);
   return Done();
+}
+
+void SyncFoldersOf(const std::vector<std::string>& paths) {
+  std::set<std::string> folders;
+  for (const std::string& path : paths) {
+    std::string real;
+    if (FollowLinks(path, real) != 0) real = path;
+    std::filesystem::path parent = std::filesystem::path(real).parent_path();
+    folders.insert(parent.empty() ? "." : parent.string());
+  }
+  for (const std::string& folder : folders) SyncFolder(folder);
 }
 
 }  // namespace quillon::xls

@@ -23,7 +23,7 @@ Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& o
   container.Finish();
   if (container.TooLarge())
     return Error{ErrorKind::TooLarge, "workbook over 4 GB, too large to save: " + path};
-  return file.Commit(control.beforeReplacing, control.whileWritingBack);
+  return file.Commit(control);
 }
 
 }  // namespace

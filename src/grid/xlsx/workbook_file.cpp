@@ -81,7 +81,7 @@ Status Write(const Grid& grid, const std::string& path, const WorkbookOptions& o
     return Error{ErrorKind::Unwritable, "cannot write " + path + ": " + lxw_strerror(closed)};
   if (Status whole = CheckPackage(file.TempPath(), lastRows); !whole.Ok())
     return Error{ErrorKind::Unwritable, ReasonOf(whole) + ": " + path};
-  return file.Commit(control.beforeReplacing, control.whileWritingBack);
+  return file.Commit(control);
 }
 
 }  // namespace
