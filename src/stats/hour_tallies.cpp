@@ -10,17 +10,10 @@ namespace {
 // tally of an hourly month takes, without leaving 32 bits.
 constexpr int32_t kSmallReading = INT32_MAX / 32;
 
-// One day's 24 readings as plain columns, so that adding them into the hour
-// slots' dekads is a few vector additions.
-struct DayColumns {
-  int32_t value[kHours];
-  int32_t empty[kHours];
-  int32_t missing[kHours];
-};
-
-// The dekad tallies of every hour slot, column by column.
+// The dekad tallies of every hour slot, column by column. The sums stay in
+// 32 bits: eleven small readings cannot leave them.
 struct DekadColumns {
-  int64_t sum[3][kHours] = {};
+  int32_t sum[3][kHours] = {};
   int32_t empty[3][kHours] = {};
   int32_t missing[3][kHours] = {};
 };
@@ -33,40 +26,54 @@ bool ReadOtherReading(std::string_view text, int32_t& value) {
   return reading.whole;
 }
 
-// The day's 24 readings, or false when one is a fraction or too large. A
-// plain number, nearly every reading, is neither empty nor missing. The wind
-// is a template flag so that the loop does not test it for every reading.
+// The day's 24 readings as whole numbers, or false when one is a fraction or
+// too large. A plain number, nearly every reading, is neither empty nor
+// missing: only a day with some other reading (gaps is set) has its empty and
+// missing hours counted, in a pass of its own. The wind is a template flag so
+// that the loop does not test it for every reading.
 template <bool kWind>
-bool ReadSmallDay(std::span<const std::string> slots, DayColumns& day) {
+bool ReadSmallDay(std::span<const std::string> slots, int32_t (&values)[kHours], bool& gaps) {
   for (int k = 0; k < kHours; ++k) {
     std::string_view text = ReadingText(slots[k], kWind);
     int32_t value = 0;
-    if (ShortWholeNumber(text, value)) {
-      day.empty[k] = 0;
-      day.missing[k] = 0;
-    } else {
+    if (!ShortWholeNumber(text, value)) {
       if (!ReadOtherReading(text, value)) return false;
-      day.empty[k] = text.empty();
-      day.missing[k] = IsMissing(text);
+      gaps = true;
     }
     if (value > kSmallReading || value < -kSmallReading) return false;
-    day.value[k] = value;
+    values[k] = value;
   }
   return true;
 }
 
-bool ReadSmallDay(std::span<const std::string> slots, bool wind, DayColumns& day) {
-  return wind ? ReadSmallDay<true>(slots, day) : ReadSmallDay<false>(slots, day);
+bool ReadSmallDay(std::span<const std::string> slots, bool wind, int32_t (&values)[kHours],
+                  bool& gaps) {
+  return wind ? ReadSmallDay<true>(slots, values, gaps) : ReadSmallDay<false>(slots, values, gaps);
 }
 
-ReadingTally TallyOf(const DayColumns& day, int first, int step) {
-  ReadingTally tally;
-  for (int k = first; k < kHours; k += step) {
-    tally.empty += day.empty[k];
-    tally.missing += day.missing[k];
-    tally.sum += day.value[k];
+// The empty and missing hours of a day with gaps, into its own tallies and
+// its hour slots' dekad.
+void CountGaps(std::span<const std::string> slots, bool wind, int dekad, DekadColumns& dekads,
+               ReadingTally& allHours, ReadingTally& fourTimes) {
+  for (int k = 0; k < kHours; ++k) {
+    std::string_view text = ReadingText(slots[k], wind);
+    int empty = text.empty(), missing = IsMissing(text);
+    dekads.empty[dekad][k] += empty;
+    dekads.missing[dekad][k] += missing;
+    allHours.empty += empty;
+    allHours.missing += missing;
+    if (IsMainHour(k + 1)) {
+      fourTimes.empty += empty;
+      fourTimes.missing += missing;
+    }
   }
-  return tally;
+}
+
+// The sum of a day's 24 small readings stays within 32 bits.
+int32_t SumOf(const int32_t (&values)[kHours]) {
+  int32_t sum = 0;
+  for (int32_t value : values) sum += value;
+  return sum;
 }
 
 }  // namespace
@@ -86,20 +93,22 @@ bool CountSmallHours(int days, const ElementTable& table, bool wind, HourTallies
     return false;
   DekadColumns dekads;
   for (int d = 1; d <= days; ++d) {
-    DayColumns day;
-    if (!ReadSmallDay(table.Slots(d, 1, kHours), wind, day)) return false;
-    month.allHours[d] = TallyOf(day, 0, 1);
-    month.fourTimes[d] = TallyOf(day, 5, 6);  // the 02, 08, 14 and 20 h slots
+    std::span<const std::string> slots = table.Slots(d, 1, kHours);
+    int32_t values[kHours];
+    bool gaps = false;
+    if (!ReadSmallDay(slots, wind, values, gaps)) return false;
     int dekad = DekadOf(d);
-    for (int k = 0; k < kHours; ++k) {
-      dekads.sum[dekad][k] += day.value[k];
-      dekads.empty[dekad][k] += day.empty[k];
-      dekads.missing[dekad][k] += day.missing[k];
-    }
+    for (int k = 0; k < kHours; ++k) dekads.sum[dekad][k] += values[k];
+    ReadingTally& allHours = month.allHours[d];
+    ReadingTally& fourTimes = month.fourTimes[d];  // the 02, 08, 14 and 20 h slots
+    allHours = {0, 0, SumOf(values)};
+    fourTimes = {0, 0, int64_t{values[5]} + values[11] + values[17] + values[23]};
+    if (gaps) CountGaps(slots, wind, dekad, dekads, allHours, fourTimes);
   }
   // The month's tally of an hour slot is the sum of its three dekads'.
   for (int k = 0; k < kHours; ++k) {
     ReadingTally* rows = month.hours[k + 1].rows;
+    rows[kMonthRow - 1] = {};
     for (int dekad = 0; dekad < 3; ++dekad) {
       rows[dekad] = {dekads.empty[dekad][k], dekads.missing[dekad][k], dekads.sum[dekad][k]};
       rows[kMonthRow - 1].empty += rows[dekad].empty;

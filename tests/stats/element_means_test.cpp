@@ -141,8 +141,13 @@ TEST(ElementMeansHourly, UncheckedCountAgreesWithTheCheckedOne) {
     const auto& pool = std::string(letter) == "F" ? wind : plain;
     for (int month = 0; month < 20; ++month) {
       int days = 28 + month % 4;
-      std::uniform_int_distribution<size_t> pick(0, month % 2 ? pool.size() - 1 : 5);
-      ElementTable t = Table(days, 24, [&](int, int) { return pool[pick(random)]; });
+      // Gaps ("" and "-") in most days, in a day now and then, or (wind aside) in none.
+      int gaps = month % 3;
+      std::uniform_int_distribution<size_t> pick(gaps == 0 ? 0 : 2,
+                                                 month % 2 ? pool.size() - 1 : 5);
+      std::bernoulli_distribution gap(gaps == 1 ? 0.02 : 0);
+      ElementTable t =
+          Table(days, 24, [&](int, int) { return pool[gap(random) ? 1 : pick(random)]; });
       ElementTable fast[2], checked[2];
       for (ElementTable* r : {fast, checked}) {
         r[0].Resize(31, 1, 2);
