@@ -85,7 +85,10 @@ RunOutcome ConversionRun::Run() {
   }
   ui_.SetBusy(true);
   KeepFreedMemoryForReuse();
-  if (hourlyWanted) SetupHourlyGrid(w_.books[0], w_.elementList);
+  if (hourlyWanted) {
+    SetupHourlyGrid(w_.books[0], w_.elementList);
+    StartHourlyStream();
+  }
   if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
   std::vector<int> tickedRows;
   std::vector<std::string> paths;
@@ -105,6 +108,7 @@ RunOutcome ConversionRun::Run() {
   // nothing; with no file ticked the empty workbooks are what was asked for.
   outcome_.nothingSaved = ticked > 0 && outcome_.converted == 0;
   if (!outcome_.nothingSaved) SaveBooks(hourlyWanted, statsWanted);
+  hourlyStream_.reset();  // unsaved, its temporary file goes
   ReportEnd();
   ui_.SetBusy(false);
   return outcome_;
@@ -140,6 +144,8 @@ void ConversionRun::ConvertFile(int row, MonthFile& file, bool hourlyWanted, boo
       ui_.SetStatus("完成" + path + "文件日月统计值的读取!");
     }
     ++outcome_.converted;
+    // Only now are the file's rows sure to stay.
+    if (hourlyWanted && hourlyStream_) hourlyStream_->AddRows(w_.books[0], w_.books[0].Rows() - 1);
   } catch (const std::exception& e) {
     // The file itself was read: what failed is the writing (memory, a grid
     // limit), and the user is told that, not that the file is malformed.
@@ -169,6 +175,16 @@ std::string ConversionRun::ClashOf(const std::string& path) const {
   return {};
 }
 
+void ConversionRun::StartHourlyStream() {
+  hourlyStream_.reset();
+  const WorkbookOptions& options = w_.bookOptions;
+  if (options.format != WorkbookFormat::kXls || options.numericCells) return;
+  auto stream = std::make_unique<xls::StreamedWorkbookFile>();
+  // A name that cannot be written now is left to the save at the end, which
+  // tells the user why.
+  if (stream->Open(BookPath(0)).Ok()) hourlyStream_ = std::move(stream);
+}
+
 Status ConversionRun::WriteBook(int index, const BookSave& save) const {
   std::string path = BookPath(index);
   SaveControl control;
@@ -181,6 +197,7 @@ Status ConversionRun::WriteBook(int index, const BookSave& save) const {
   };
   control.whileWritingBack = save.whileWritingBack;
   control.folderSyncedByCaller = save.folderSyncedLater;
+  if (index == 0 && hourlyStream_) return hourlyStream_->Commit(w_.books[0], control);
   return w_.books[static_cast<size_t>(index)].ExportToExcel(path, w_.bookOptions, control);
 }
 

@@ -5,12 +5,14 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/read_ahead.h"
 #include "app/run_reporter.h"
 #include "grid/grid.h"
+#include "grid/xls/workbook_file.h"
 
 namespace quillon {
 
@@ -72,10 +74,14 @@ class ConversionRun {
   void ReportEnd();
   std::string FilePathOfRow(int row) const;
   std::string BookPath(int index) const;
+  // Starts writing the timed records to the disk as each file's rows are in,
+  // where the format allows; the save at the end then finishes that file.
+  void StartHourlyStream();
 
   RunWindow& w_;
   RunReporter& ui_;
   RunOutcome outcome_;
+  std::unique_ptr<xls::StreamedWorkbookFile> hourlyStream_;
 };
 
 // The user's words of the run's texts.

@@ -132,24 +132,28 @@ TEST(SharedStrings, IndexPointsAtTheFirstStringOfEveryBucket) {
 
 TEST(CompoundFileWriter, ChainsStreamsOfEverySize) {
   // 16 MB needs more FAT sectors than the header lists: two DIFAT sectors.
-  for (size_t size : {size_t{0}, size_t{100}, size_t{4096}, size_t{5000}, size_t{16} << 20}) {
-    std::string stream(size, '\0');
-    for (size_t i = 0; i < size; ++i) stream[i] = static_cast<char>(i * 7 + i / 512);
-    StringSink file;
-    CompoundFileWriter container(file, u"Workbook");
-    container.Write(stream.substr(0, size / 2));
-    container.Write(stream.substr(size / 2));
-    if (size >= 4) {
-      container.Overwrite(size - 4, "WXYZ");
-      stream.replace(size - 4, 4, "WXYZ");
+  // A leading part given at the end still comes first in the stream.
+  for (size_t leading : {size_t{0}, size_t{1024}})
+    for (size_t size : {size_t{0}, size_t{100}, size_t{4096}, size_t{5000}, size_t{16} << 20}) {
+      std::string stream(size, '\0');
+      for (size_t i = 0; i < size; ++i) stream[i] = static_cast<char>(i * 7 + i / 512);
+      StringSink file;
+      CompoundFileWriter container(file, u"Workbook");
+      container.Write(stream.substr(0, size / 2));
+      container.Write(stream.substr(size / 2));
+      if (size >= 4) {
+        container.Overwrite(size - 4, "WXYZ");
+        stream.replace(size - 4, 4, "WXYZ");
+      }
+      std::string first(leading, 'L');
+      container.Finish(first);
+      stream = first + stream;
+      stream.resize(std::max<size_t>(stream.size(), 4096), '\0');
+      EXPECT_EQ(test::CompoundStream(file.Bytes(), u"Workbook"), stream) << size << " " << leading;
+      if (size > 8 << 20) {
+        EXPECT_EQ(test::U32At(file.Bytes(), 72), 2u);
+      }
     }
-    container.Finish();
-    stream.resize(std::max<size_t>(size, 4096), '\0');
-    EXPECT_EQ(test::CompoundStream(file.Bytes(), u"Workbook"), stream) << size;
-    if (size > 8 << 20) {
-      EXPECT_EQ(test::U32At(file.Bytes(), 72), 2u);
-    }
-  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "grid/xls/compound_file.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "grid/xls/little_endian.h"
@@ -64,20 +65,27 @@ void PutDirectoryEntry(std::string& out, std::u16string_view name, uint8_t type,
   PutU64(out, size);
 }
 
-std::string Directory(std::u16string_view streamName, uint64_t size) {
+std::string Directory(std::u16string_view streamName, uint32_t firstSector, uint64_t size) {
   std::string out;
   PutDirectoryEntry(out, u"Root Entry", 5, 1, kEndOfChain, 0);
-  PutDirectoryEntry(out, streamName, 2, kNoEntry, 0, size);
+  PutDirectoryEntry(out, streamName, 2, kNoEntry, firstSector, size);
   // The rest of the directory sector holds unused entries.
   for (uint32_t n = 2; n < CompoundFileWriter::kSectorBytes / kDirectoryEntryBytes; ++n)
     PutDirectoryEntry(out, u"", 0, kNoEntry, 0, 0);
   return out;
 }
 
-std::string Fat(const Layout& layout) {
+// The stream's chain: its leading sectors, which lie after the others in the
+// file (from sector `written` on), then those written first (from sector 0).
+std::string Fat(const Layout& layout, uint32_t written) {
   std::vector<uint32_t> ids(static_cast<size_t>(layout.fatSectors) * kIdsPerSector, kFreeSector);
-  for (uint32_t s = 0; s + 1 < layout.streamSectors; ++s) ids[s] = s + 1;
-  ids[layout.streamSectors - 1] = kEndOfChain;
+  uint32_t last = layout.streamSectors - 1;
+  for (uint32_t s = 0; s < last; ++s) ids[s] = s + 1;
+  ids[last] = kEndOfChain;
+  if (written > 0 && written <= last) {
+    ids[last] = 0;
+    ids[written - 1] = kEndOfChain;
+  }
   ids[layout.DirectorySector()] = kEndOfChain;
   for (uint32_t k = 0; k < layout.fatSectors; ++k) ids[layout.FirstFatSector() + k] = kFatSector;
   for (uint32_t k = 0; k < layout.difatSectors; ++k)
@@ -140,14 +148,20 @@ void CompoundFileWriter::Overwrite(uint64_t offset, std::string_view bytes) {
   if (!TooLarge()) file_.Overwrite(kSectorBytes + offset, bytes);
 }
 
-void CompoundFileWriter::Finish() {
+void CompoundFileWriter::Finish(std::string_view leading) {
+  if (leading.size() % kSectorBytes != 0)
+    throw std::logic_error("a stream's leading part must fill whole sectors");
+  leadingBytes_ = leading.size();
   if (Failed()) return;
-  if (streamBytes_ < kMinStreamBytes) Write(std::string(kMinStreamBytes - streamBytes_, '\0'));
-  Layout layout = LayoutFor(streamBytes_);
-  uint64_t slack = uint64_t{layout.streamSectors} * kSectorBytes - streamBytes_;
-  file_.Write(std::string(slack, '\0'));
-  file_.Write(Directory(streamName_, streamBytes_));
-  file_.Write(Fat(layout));
+  uint64_t total = leadingBytes_ + streamBytes_;
+  if (total < kMinStreamBytes) Write(std::string(kMinStreamBytes - total, '\0'));
+  uint32_t written = SectorsFor(streamBytes_, kSectorBytes);
+  Layout layout = LayoutFor(leadingBytes_ + streamBytes_);
+  file_.Write(std::string(uint64_t{written} * kSectorBytes - streamBytes_, '\0'));
+  file_.Write(leading);
+  uint32_t first = leading.empty() || written == 0 ? 0 : written;
+  file_.Write(Directory(streamName_, first, leadingBytes_ + streamBytes_));
+  file_.Write(Fat(layout, leading.empty() ? 0 : written));
   file_.Write(Difat(layout));
   file_.Overwrite(0, Header(layout));
 }

@@ -39,4 +39,54 @@ Status WriteWorkbookFile(const Grid& grid, const std::string& path, const Workbo
   }
 }
 
+// Made once the temporary file is open: the container writes its first
+// sector at once.
+struct StreamedWorkbookFile::Parts {
+  explicit Parts(AtomicFile& opened) : container(opened, u"Workbook"), sheets(container) {}
+  CompoundFileWriter container;
+  SheetStreamer sheets;
+};
+
+StreamedWorkbookFile::StreamedWorkbookFile() : file_(std::make_unique<AtomicFile>()) {}
+StreamedWorkbookFile::~StreamedWorkbookFile() = default;
+
+Status StreamedWorkbookFile::Open(const std::string& path) {
+  path_ = path;
+  if (Status opened = file_->Open(path); !opened.Ok()) return opened;
+  parts_ = std::make_unique<Parts>(*file_);
+  return Done();
+}
+
+void StreamedWorkbookFile::AddRows(const Grid& grid, int lastRow) {
+  if (!failure_.Ok()) return;
+  if (!parts_) {
+    failure_ = Error{ErrorKind::Unexpected, "cannot save " + path_ + ": not started"};
+    return;
+  }
+  try {
+    failure_ = parts_->sheets.AddRows(grid, lastRow);
+  } catch (const std::exception& e) {
+    failure_ = Error{ErrorKind::Unexpected, "cannot save " + path_ + ": " + e.what()};
+  }
+  if (!failure_.Ok()) {
+    parts_.reset();
+    file_.reset();  // the temporary file goes at once
+  }
+}
+
+Status StreamedWorkbookFile::Commit(const Grid& grid, const SaveControl& control) {
+  AddRows(grid, grid.Rows() - 1);
+  if (!failure_.Ok()) return failure_;
+  try {
+    Result<std::string> globals = parts_->sheets.Finish(grid);
+    if (!globals.Ok()) return globals.Failure();
+    parts_->container.Finish(globals.Value());
+    if (parts_->container.TooLarge())
+      return Error{ErrorKind::TooLarge, "workbook over 4 GB, too large to save: " + path_};
+    return file_->Commit(control);
+  } catch (const std::exception& e) {
+    return Error{ErrorKind::Unexpected, "cannot save " + path_ + ": " + e.what()};
+  }
+}
+
 }  // namespace quillon::xls

@@ -9,6 +9,7 @@
 
 #include "grid/alignment.h"
 #include "grid/xls/biff_records.h"
+#include "grid/xls/compound_file.h"
 #include "grid/xls/little_endian.h"
 #include "grid/xls/utf16.h"
 #include "util/plain_decimal.h"
@@ -26,6 +27,9 @@ constexpr int kRowsPerBlock = 32;
 constexpr int kRowsPerPiece = kRowsPerBlock * 128;  // what one thread turns into records at a time
 constexpr size_t kFlushBytes = kLargeWriteBytes;
 constexpr uint16_t kFirstOwnFormat = 164;  // those below are built in
+constexpr size_t kLeastPaddingBytes = 12;  // a format record of a quoted blank
+constexpr size_t kMostPaddingBytes = 264;   // a format record of 255 characters
+constexpr size_t kDimensionsBytes = 18;
 
 // The cell formats: 15 style formats and the default cell format that a
 // workbook must start with, then one per alignment code, without and with
@@ -93,8 +97,21 @@ class StreamWriter {
   std::string buffer_;
 };
 
-// Returns where each sheet's position field lies in the stream.
-std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, StreamWriter& w) {
+// A number format no cell uses, padding the global records by `bytes`
+// (kLeastPaddingBytes to kMostPaddingBytes): a quoted run of blanks, which
+// any reader takes as a format.
+void AppendPaddingFormat(std::string& b, uint16_t index, size_t bytes) {
+  constexpr size_t kFormatRecordBytes = 9;  // header, index and string header
+  std::string code(bytes - kFormatRecordBytes, ' ');
+  code.front() = code.back() = '"';
+  AppendFormat(b, index, code);
+}
+
+// Returns where each sheet's position field lies in the stream. paddingBytes
+// (none, or 12 and more) go to unused formats, for global records that must
+// end on a sector's end.
+std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, StreamWriter& w,
+                                   size_t paddingBytes = 0) {
   std::string& b = w.Buffer();
   AppendBof(b, StreamKind::Globals);
   AppendCodepageUtf16(b);
@@ -105,6 +122,13 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
   const std::vector<int>& decimals = plan.numbers.DecimalsUsed();
   for (size_t k = 0; k < decimals.size(); ++k)
     AppendFormat(b, static_cast<uint16_t>(kFirstOwnFormat + k), DecimalFormat(decimals[k]));
+  auto padding = static_cast<uint16_t>(kFirstOwnFormat + decimals.size());
+  for (size_t left = paddingBytes; left > 0; ++padding) {
+    // The last record is never left shorter than the shortest.
+    size_t bytes = left <= kMostPaddingBytes ? left : std::min(kMostPaddingBytes, left - kLeastPaddingBytes);
+    AppendPaddingFormat(b, padding, bytes);
+    left -= bytes;
+  }
   for (int i = 0; i < 15; ++i) AppendStyleXf(b);
   AppendCellXf(b, 0, 0, false);
   AppendCellXfs(b, kTextFormat);
@@ -265,17 +289,23 @@ void WritePiecesAhead(int rows, int threads, StreamWriter& w, const Piece& piece
   }
 }
 
+// The sheet records before the rows: the rows' count is put in the
+// dimensions once known.
+void AppendSheetStart(const Grid& grid, int cols, uint32_t rows, std::string& b) {
+  AppendBof(b, StreamKind::Worksheet);
+  AppendDefaultRowHeight(b, RowHeightTwips(Grid::kDefaultRowHeight));
+  for (int c = 1; c <= cols; ++c)
+    AppendColInfo(b, static_cast<uint16_t>(c - 1), ColumnWidthUnits(grid.ColumnWidth(c)),
+                  XfFor(grid.ColumnAlignment(c), false));
+  AppendDimensions(b, rows, static_cast<uint16_t>(rows ? cols : 0));
+}
+
 void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& sheet, bool first,
                 int threads, StreamWriter& w) {
   std::string& b = w.Buffer();
-  AppendBof(b, StreamKind::Worksheet);
-  AppendDefaultRowHeight(b, RowHeightTwips(Grid::kDefaultRowHeight));
-  for (int c = 1; c <= plan.cols; ++c)
-    AppendColInfo(b, static_cast<uint16_t>(c - 1), ColumnWidthUnits(grid.ColumnWidth(c)),
-                  XfFor(grid.ColumnAlignment(c), false));
   int rows = sheet.Count();
+  AppendSheetStart(grid, plan.cols, static_cast<uint32_t>(rows), b);
   std::vector<int> slots = FormatSlots(plan.numbers);
-  AppendDimensions(b, static_cast<uint32_t>(rows), static_cast<uint16_t>(rows ? plan.cols : 0));
   if (threads <= 1 || rows <= kRowsPerPiece) {
     RowFormats formats(grid, plan.cols);
     for (int i = 0; i < rows; i += kRowsPerBlock) {
@@ -316,6 +346,32 @@ int PlanCellRun(const Grid& grid, const NumberCells* numbers, std::span<const ui
   return 0;
 }
 
+// Plans grid row `row`: returns the column of its first text too long for a
+// workbook cell, 0 when there is none.
+int PlanRow(const Grid& grid, const NumberCells* numbers, int row,
+            std::span<uint32_t> stringIndex, WorkbookPlan& plan, uint32_t& uses) {
+  int tooLong = 0;
+  grid.ForEachRunOfRow(row, [&](std::span<const uint32_t> cells, int col) {
+    if (tooLong) return;
+    tooLong = numbers ? PlanCellRun<true>(grid, numbers, cells, col, stringIndex, plan, uses)
+                      : PlanCellRun<false>(grid, numbers, cells, col, stringIndex, plan, uses);
+  });
+  return tooLong;
+}
+
+Error TooLongText(int row, int col) {
+  return Error{ErrorKind::TooLarge, "cell (" + std::to_string(row) + ", " + std::to_string(col) +
+                                        ") holds more than " +
+                                        std::to_string(SharedStrings::kMaxChars) +
+                                        " characters, more than a workbook cell takes"};
+}
+
+Error TooManyColumns(int cols) {
+  return Error{ErrorKind::TooLarge, "the grid has " + std::to_string(cols) +
+                                        " columns to save; a workbook sheet holds at most " +
+                                        std::to_string(kMaxSheetCols)};
+}
+
 }  // namespace
 
 uint16_t ColumnWidthUnits(int pixels) {
@@ -332,11 +388,7 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells) {
   WorkbookPlan plan;
   plan.numbers = NumberCells(grid, numericCells);
   plan.cols = std::max(grid.Cols() - 1, 0);
-  if (plan.cols > kMaxSheetCols) {
-    return Error{ErrorKind::TooLarge, "the grid has " + std::to_string(plan.cols) +
-                                          " columns to save; a workbook sheet holds at most " +
-                                          std::to_string(kMaxSheetCols)};
-  }
+  if (plan.cols > kMaxSheetCols) return TooManyColumns(plan.cols);
   plan.sheets = SplitIntoSheets(grid.Rows());
   plan.stringIndex.assign(grid.TextCount(), kUnused);
   const NumberCells* numbers = plan.numbers.DecimalsUsed().empty() ? nullptr : &plan.numbers;
@@ -345,18 +397,8 @@ Result<WorkbookPlan> PlanWorkbook(const Grid& grid, bool numericCells) {
   for (const SheetRows& sheet : plan.sheets) {
     for (int i = 0; i < sheet.Count(); ++i) {
       int row = sheet.GridRow(i);
-      int tooLong = 0;  // the first column whose text no cell takes
-      grid.ForEachRunOfRow(row, [&](std::span<const uint32_t> cells, int col) {
-        if (tooLong) return;
-        tooLong = numbers ? PlanCellRun<true>(grid, numbers, cells, col, stringIndex, plan, uses)
-                          : PlanCellRun<false>(grid, numbers, cells, col, stringIndex, plan, uses);
-      });
-      if (tooLong) {
-        return Error{ErrorKind::TooLarge, "cell (" + std::to_string(row) + ", " +
-                                              std::to_string(tooLong) + ") holds more than " +
-                                              std::to_string(SharedStrings::kMaxChars) +
-                                              " characters, more than a workbook cell takes"};
-      }
+      if (int tooLong = PlanRow(grid, numbers, row, stringIndex, plan, uses))
+        return TooLongText(row, tooLong);
     }
   }
   plan.strings.CountUse(uses);
@@ -380,6 +422,116 @@ void WriteWorkbookStream(const Grid& grid, const WorkbookPlan& plan, ByteSink& o
     PutU32(field, sheetStarts[i]);
     out.Overwrite(positionFields[i], field);
   }
+}
+
+}  // namespace quillon::xls
+
+namespace quillon::xls {
+
+Status SheetStreamer::Prepare(const Grid& grid) {
+  if (!failure_.Ok()) return failure_;
+  if (sheetStarts_.empty()) {
+    plan_.cols = std::max(grid.Cols() - 1, 0);
+    if (plan_.cols > kMaxSheetCols) return failure_ = TooManyColumns(plan_.cols);
+  }
+  plan_.stringIndex.resize(grid.TextCount(), kUnused);
+  return Done();
+}
+
+Status SheetStreamer::AddRows(const Grid& grid, int lastRow) {
+  if (Status prepared = Prepare(grid); !prepared.Ok()) return prepared;
+  while (nextRow_ <= lastRow) {
+    if (!open_) StartSheet(grid);
+    int take = std::min(kMaxSheetRows - sheet_.Count(), lastRow - nextRow_ + 1);
+    sheet_.lastRow += take;
+    nextRow_ += take;
+    if (Status planned = PlanSheetRows(grid); !planned.Ok()) return failure_ = planned;
+    WriteRows(grid, false);
+    if (sheet_.Count() == kMaxSheetRows) EndSheet(grid);
+  }
+  if (bytes_.size() >= kFlushBytes) Flush();
+  return Done();
+}
+
+Result<std::string> SheetStreamer::Finish(const Grid& grid) {
+  if (Status prepared = Prepare(grid); !prepared.Ok()) return prepared.Failure();
+  // A grid without rows beyond its header still gets its one sheet.
+  if (sheetStarts_.empty()) {
+    StartSheet(grid);
+    if (Status planned = PlanSheetRows(grid); !planned.Ok()) return planned.Failure();
+  }
+  if (open_) EndSheet(grid);
+  Flush();
+  plan_.strings.CountUse(uses_);
+  // The global records are made once to learn their length, then again with
+  // the padding that ends them on a sector's end.
+  StringSink unpadded;
+  StreamWriter first(unpadded);
+  WriteGlobals(grid, plan_, first);
+  constexpr uint64_t kSector = CompoundFileWriter::kSectorBytes;
+  size_t padding = (kSector - unpadded.Size() % kSector) % kSector;
+  if (padding > 0 && padding < kLeastPaddingBytes) padding += kSector;
+  StringSink globals;
+  StreamWriter w(globals);
+  std::vector<uint64_t> positionFields = WriteGlobals(grid, plan_, w, padding);
+  std::string bytes = globals.Bytes();
+  for (size_t i = 0; i < sheetStarts_.size(); ++i) {
+    std::string field;
+    PutU32(field, static_cast<uint32_t>(bytes.size() + sheetStarts_[i]));
+    bytes.replace(static_cast<size_t>(positionFields[i]), field.size(), field);
+  }
+  return bytes;
+}
+
+void SheetStreamer::StartSheet(const Grid& grid) {
+  sheetStarts_.push_back(Position());
+  plan_.sheets.push_back({});
+  sheet_ = SheetRows{grid.Rows() >= 2, nextRow_, nextRow_ - 1};
+  AppendSheetStart(grid, plan_.cols, 0, bytes_);
+  dimensionsAt_ = Position() - kDimensionsBytes;
+  planned_ = written_ = 0;
+  open_ = true;
+}
+
+Status SheetStreamer::PlanSheetRows(const Grid& grid) {
+  std::span<uint32_t> stringIndex(plan_.stringIndex);
+  for (; planned_ < sheet_.Count(); ++planned_) {
+    int row = sheet_.GridRow(planned_);
+    if (int tooLong = PlanRow(grid, nullptr, row, stringIndex, plan_, uses_))
+      return TooLongText(row, tooLong);
+  }
+  return Done();
+}
+
+void SheetStreamer::WriteRows(const Grid& grid, bool all) {
+  RowFormats formats(grid, plan_.cols);
+  std::vector<int> slots;
+  int rows = sheet_.Count();
+  while (written_ + kRowsPerBlock <= rows || (all && written_ < rows)) {
+    int last = std::min(written_ + kRowsPerBlock, rows) - 1;
+    WriteRowBlock(grid, plan_, slots, sheet_, written_, last, formats, bytes_);
+    written_ = last + 1;
+  }
+}
+
+void SheetStreamer::EndSheet(const Grid& grid) {
+  WriteRows(grid, true);
+  AppendWindow2(bytes_, sheetStarts_.size() == 1);
+  AppendEof(bytes_);
+  plan_.sheets.back() = sheet_;
+  std::string dimensions;
+  auto rows = static_cast<uint32_t>(sheet_.Count());
+  AppendDimensions(dimensions, rows, static_cast<uint16_t>(rows ? plan_.cols : 0));
+  if (dimensionsAt_ >= out_.Size())
+    bytes_.replace(static_cast<size_t>(dimensionsAt_ - out_.Size()), dimensions.size(), dimensions);
+  else
+    out_.Overwrite(dimensionsAt_, dimensions);
+  open_ = false;
+}
+
+void SheetStreamer::Flush() {
+  out_.Write(bytes_);
+  bytes_.clear();
 }
 
 }  // namespace quillon::xls
