@@ -22,6 +22,11 @@ class ElementTable {
   int FirstSlot() const { return firstSlot_; }
   int LastSlot() const { return lastSlot_; }
   bool HasRows() const { return days_ > 0; }
+  // Every group that starts as a reading (a digit or "-") is already in its
+  // plain form: the reader made it so as it placed it, and the decoder need
+  // not again. Cleared by Resize and Erase.
+  bool ReadingsArePlain() const { return readingsPlain_; }
+  void MarkReadingsPlain() { readingsPlain_ = true; }
   bool Contains(int day, int slot) const {
     return day >= 1 && day <= days_ && slot >= firstSlot_ && slot <= lastSlot_;
   }
@@ -45,8 +50,15 @@ class ElementTable {
   int days_ = 0;
   int firstSlot_ = 1;
   int lastSlot_ = 0;
+  bool readingsPlain_ = false;
   std::vector<std::string> cells_;
 };
+
+// In 28-slot tables slots 26 and 28 hold the times of the day's extremes
+// (hhmm), which must not be read as values.
+inline bool IsExtremeTimeSlot(const ElementTable& table, int slot) {
+  return table.LastSlot() - table.FirstSlot() == 27 && (slot == 26 || slot == 28);
+}
 
 // A one-dimensional text list with its own first index: TableR4 (1..3),
 // CoverLines (1..12), the note blocks (0..n), SectionModes (1..20).
