@@ -22,11 +22,13 @@ class ElementTable {
   int FirstSlot() const { return firstSlot_; }
   int LastSlot() const { return lastSlot_; }
   bool HasRows() const { return days_ > 0; }
-  // Every group that starts as a reading (a digit or "-") is already in its
-  // plain form: the reader made it so as it placed it, and the decoder need
-  // not again. Cleared by Resize and Erase.
-  bool ReadingsArePlain() const { return readingsPlain_; }
-  void MarkReadingsPlain() { readingsPlain_ = true; }
+  // How much of the decoding the reader did as it placed the groups:
+  // nothing; every group that starts as a reading (a digit or "-") made
+  // plain; or all, every cell empty or such a reading, so that the decoder
+  // has nothing left to do. Resize and Erase set None.
+  enum class ReadDecoding { None, ReadingsPlain, Complete };
+  ReadDecoding DecodedOnRead() const { return decodedOnRead_; }
+  void SetDecodedOnRead(ReadDecoding done) { decodedOnRead_ = done; }
   bool Contains(int day, int slot) const {
     return day >= 1 && day <= days_ && slot >= firstSlot_ && slot <= lastSlot_;
   }
@@ -50,7 +52,7 @@ class ElementTable {
   int days_ = 0;
   int firstSlot_ = 1;
   int lastSlot_ = 0;
-  bool readingsPlain_ = false;
+  ReadDecoding decodedOnRead_ = ReadDecoding::None;
   std::vector<std::string> cells_;
 };
 

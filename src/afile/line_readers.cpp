@@ -61,9 +61,11 @@ bool PlainWholeDigits(std::string_view& reading) {
 }
 
 // As PlaceValues, but every group that starts as a reading goes in plain,
-// an extreme's time aside (see ReadHalfDayLines). Whole readings, nearly
+// an extreme's time aside (see ReadHalfDayLines); onlyReadings is cleared
+// at a group that is neither empty nor a reading. Whole readings, nearly
 // all, are cut without their leading zeros: no pass over the cell after.
-size_t PlaceReadings(ElementTable& table, int day, int offset, FieldCursor& values) {
+size_t PlaceReadings(ElementTable& table, int day, int offset, FieldCursor& values,
+                     bool& onlyReadings) {
   size_t stored = 0;
   int slot = offset;
   for (std::string& cell : table.Slots(day, offset + 1, table.LastSlot())) {
@@ -71,7 +73,10 @@ size_t PlaceReadings(ElementTable& table, int day, int offset, FieldCursor& valu
     std::string_view piece = values.Next();
     ++stored;
     ++slot;
-    if (!StartsAsReading(piece) || IsExtremeTimeSlot(table, slot)) {
+    if (!StartsAsReading(piece)) {
+      SetCell(cell, piece);
+      if (!piece.empty()) onlyReadings = false;
+    } else if (IsExtremeTimeSlot(table, slot)) {
       SetCell(cell, piece);
     } else if (PlainWholeDigits(piece)) {
       SetCell(cell, piece);
@@ -83,12 +88,13 @@ size_t PlaceReadings(ElementTable& table, int day, int offset, FieldCursor& valu
   return stored;
 }
 
-// The values of a line, cut at the separator, from slot offset + 1 on.
+// The values of a line, cut at the separator, from slot offset + 1 on. With
+// onlyReadings, readings go in plain (see PlaceReadings).
 void Place(const LineSource& lines, ElementTable& table, int day, int offset, std::string_view text,
-           char separator, bool plainReadings = false) {
+           char separator, bool* onlyReadings = nullptr) {
   FieldCursor values(text, separator);
-  size_t stored = plainReadings ? PlaceReadings(table, day, offset, values)
-                                : PlaceValues(table, day, offset, values);
+  size_t stored = onlyReadings ? PlaceReadings(table, day, offset, values, *onlyReadings)
+                               : PlaceValues(table, day, offset, values);
   if (values.Done()) return;
   size_t count = stored + values.Left();
   RequireSlot(lines, table, offset + static_cast<int>(count), count);
@@ -147,15 +153,27 @@ void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separ
   }
 }
 
-void ReadHalfDayLines(LineSource& lines, ElementTable& table, bool plainReadings) {
-  if (plainReadings) table.MarkReadingsPlain();
+namespace {
+
+// ReadHalfDayLines; readings plain when onlyReadings is given.
+void ReadHalves(LineSource& lines, ElementTable& table, bool* onlyReadings) {
   std::string buffer;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : {0, 12}) {
       std::string_view line = NextTrimmed(lines);
       if (IsEndLine(line)) return;
-      Place(lines, table, day, offset, WithoutTerminators(line, true, buffer), ' ', plainReadings);
+      Place(lines, table, day, offset, WithoutTerminators(line, true, buffer), ' ', onlyReadings);
     }
+}
+
+}  // namespace
+
+void ReadHalfDayLines(LineSource& lines, ElementTable& table, bool plainReadings) {
+  if (!plainReadings) return ReadHalves(lines, table, nullptr);
+  bool onlyReadings = true;
+  ReadHalves(lines, table, &onlyReadings);
+  using enum ElementTable::ReadDecoding;
+  table.SetDecodedOnRead(onlyReadings ? Complete : ReadingsPlain);
 }
 
 void ReadQuarterDayLines(LineSource& lines, ElementTable& table, char separator,

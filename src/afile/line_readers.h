@@ -28,7 +28,8 @@ void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separ
 // "." removed. With plainReadings, for a table whose decoder would only make
 // its readings plain, every group that starts as a reading is placed in its
 // plain form ("0012" -> "12", "-001" -> "-1"), an extreme's time (see
-// IsExtremeTimeSlot) aside, and the table is marked so.
+// IsExtremeTimeSlot) aside, and the table is marked so (see
+// ElementTable::DecodedOnRead).
 void ReadHalfDayLines(LineSource& lines, ElementTable& table, bool plainReadings = false);
 
 // Four lines per day from slots 1, 7, 13, 19 (wind, section line starting

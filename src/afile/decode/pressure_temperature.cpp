@@ -90,10 +90,12 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTabl
 }
 
 void DecodeTemperature(ElementTable& table) {
+  using enum ElementTable::ReadDecoding;
+  if (table.DecodedOnRead() == Complete) return;
   // A table missing throughout shows as empty, not as a column of "-".
   bool hasValue = !AllCells(table, IsNoValue);
   bool hasTimes = SlotCount(table) == 28;  // see IsExtremeTimeSlot
-  bool readingsPlain = table.ReadingsArePlain();
+  bool readingsPlain = table.DecodedOnRead() == ReadingsPlain;
   ForEachCell(table, [&](std::string& t, int slot) {
     RewriteTemperature(t, hasValue, hasTimes && (slot == 26 || slot == 28), readingsPlain);
   });
@@ -114,7 +116,9 @@ void DecodeMarkedTemperature(ElementTable& table) {
 }
 
 void DecodePlainGroups(ElementTable& table) {
-  bool readingsPlain = table.ReadingsArePlain();
+  using enum ElementTable::ReadDecoding;
+  if (table.DecodedOnRead() == Complete) return;
+  bool readingsPlain = table.DecodedOnRead() == ReadingsPlain;
   ForEachCell(table, [readingsPlain](std::string& t, int) {
     // Missing marks of any width stay missing and blanks stay empty: neither
     // may turn into a reading of 0. Nearly every group is a reading.
