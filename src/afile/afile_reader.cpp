@@ -27,10 +27,10 @@ void ReadHeader(LineSource& lines, AFileHeader& header) {
         1, "quality-control indicator " + Quoted(*header.QualityControl) + " is not a number");
 }
 
-void ReadWhole(LineSource& lines, MonthData& data) {
+void ReadWhole(LineSource& lines, MonthData& data, bool decode) {
   try {
     ReadHeader(lines, data.Header);
-    ReadSections(lines, data);
+    ReadSections(lines, data, decode);
     ReadTrailer(lines, data);
   } catch (const std::out_of_range& e) {
     // Every table access is checked; a value that still lands outside its
@@ -48,7 +48,7 @@ Status Kept(AFileHeader& h, Status status) {
 
 Status ReadAndDecode(LineSource& lines, MonthData& data, bool decode) {
   try {
-    ReadWhole(lines, data);
+    ReadWhole(lines, data, decode);
     if (decode) DecodeSections(data);
   } catch (const FormatError& e) {
     return Error{ErrorKind::Format, Printable(e.what())};

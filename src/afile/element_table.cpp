@@ -10,6 +10,7 @@ void ElementTable::Resize(int days, int firstSlot, int lastSlot) {
   days_ = days;
   firstSlot_ = firstSlot;
   lastSlot_ = lastSlot;
+  decodedOnRead_ = ReadDecoding::None;
   // The cells of the month before are emptied rather than made anew: a
   // reader fills the same tables file after file.
   size_t count = static_cast<size_t>(days) * static_cast<size_t>(lastSlot - firstSlot + 1);
@@ -23,6 +24,7 @@ void ElementTable::Erase() {
   days_ = 0;
   firstSlot_ = 1;
   lastSlot_ = 0;
+  decodedOnRead_ = ReadDecoding::None;
 }
 
 std::span<std::string> ElementTable::Slots(int day, int first, int last) {

@@ -22,6 +22,13 @@ class ElementTable {
   int FirstSlot() const { return firstSlot_; }
   int LastSlot() const { return lastSlot_; }
   bool HasRows() const { return days_ > 0; }
+  // How much of the decoding the reader did as it placed the groups:
+  // nothing; every group that starts as a reading (a digit or "-") made
+  // plain; or all, every cell empty or such a reading, so that the decoder
+  // has nothing left to do. Resize and Erase set None.
+  enum class ReadDecoding { None, ReadingsPlain, Complete };
+  ReadDecoding DecodedOnRead() const { return decodedOnRead_; }
+  void SetDecodedOnRead(ReadDecoding done) { decodedOnRead_ = done; }
   bool Contains(int day, int slot) const {
     return day >= 1 && day <= days_ && slot >= firstSlot_ && slot <= lastSlot_;
   }
@@ -45,8 +52,15 @@ class ElementTable {
   int days_ = 0;
   int firstSlot_ = 1;
   int lastSlot_ = 0;
+  ReadDecoding decodedOnRead_ = ReadDecoding::None;
   std::vector<std::string> cells_;
 };
+
+// In 28-slot tables slots 26 and 28 hold the times of the day's extremes
+// (hhmm), which must not be read as values.
+inline bool IsExtremeTimeSlot(const ElementTable& table, int slot) {
+  return table.LastSlot() - table.FirstSlot() == 27 && (slot == 26 || slot == 28);
+}
 
 // A one-dimensional text list with its own first index: TableR4 (1..3),
 // CoverLines (1..12), the note blocks (0..n), SectionModes (1..20).

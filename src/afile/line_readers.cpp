@@ -47,11 +47,54 @@ size_t PlaceValues(ElementTable& table, int day, int offset, FieldCursor& values
   return stored;
 }
 
-// The values of a line, cut at the separator, from slot offset + 1 on.
+// A reading of digits only in its plain form, as a view of the same text:
+// "0012" -> "12", "0000" -> "0". False for any other reading.
+bool PlainWholeDigits(std::string_view& reading) {
+  const char* p = reading.data();
+  const char* const end = p + reading.size();
+  while (end - p > 1 && *p == '0') ++p;
+  const char* const significant = p;
+  for (; p != end; ++p)
+    if (static_cast<unsigned char>(*p) - unsigned{'0'} > 9) return false;
+  reading = {significant, static_cast<size_t>(end - significant)};
+  return true;
+}
+
+// As PlaceValues, but every group that starts as a reading goes in plain,
+// an extreme's time aside (see ReadHalfDayLines); onlyReadings is cleared
+// at a group that is neither empty nor a reading. Whole readings, nearly
+// all, are cut without their leading zeros: no pass over the cell after.
+size_t PlaceReadings(ElementTable& table, int day, int offset, FieldCursor& values,
+                     bool& onlyReadings) {
+  size_t stored = 0;
+  int slot = offset;
+  for (std::string& cell : table.Slots(day, offset + 1, table.LastSlot())) {
+    if (values.Done()) break;
+    std::string_view piece = values.Next();
+    ++stored;
+    ++slot;
+    if (!StartsAsReading(piece)) {
+      SetCell(cell, piece);
+      if (!piece.empty()) onlyReadings = false;
+    } else if (IsExtremeTimeSlot(table, slot)) {
+      SetCell(cell, piece);
+    } else if (PlainWholeDigits(piece)) {
+      SetCell(cell, piece);
+    } else {
+      SetCell(cell, piece);
+      MakePlainNumber(cell);
+    }
+  }
+  return stored;
+}
+
+// The values of a line, cut at the separator, from slot offset + 1 on. With
+// onlyReadings, readings go in plain (see PlaceReadings).
 void Place(const LineSource& lines, ElementTable& table, int day, int offset, std::string_view text,
-           char separator) {
+           char separator, bool* onlyReadings = nullptr) {
   FieldCursor values(text, separator);
-  size_t stored = PlaceValues(table, day, offset, values);
+  size_t stored = onlyReadings ? PlaceReadings(table, day, offset, values, *onlyReadings)
+                               : PlaceValues(table, day, offset, values);
   if (values.Done()) return;
   size_t count = stored + values.Left();
   RequireSlot(lines, table, offset + static_cast<int>(count), count);
@@ -110,14 +153,27 @@ void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separ
   }
 }
 
-void ReadHalfDayLines(LineSource& lines, ElementTable& table) {
+namespace {
+
+// ReadHalfDayLines; readings plain when onlyReadings is given.
+void ReadHalves(LineSource& lines, ElementTable& table, bool* onlyReadings) {
   std::string buffer;
   for (int day = 1; day <= table.Days(); ++day)
     for (int offset : {0, 12}) {
       std::string_view line = NextTrimmed(lines);
       if (IsEndLine(line)) return;
-      Place(lines, table, day, offset, WithoutTerminators(line, true, buffer), ' ');
+      Place(lines, table, day, offset, WithoutTerminators(line, true, buffer), ' ', onlyReadings);
     }
+}
+
+}  // namespace
+
+void ReadHalfDayLines(LineSource& lines, ElementTable& table, bool plainReadings) {
+  if (!plainReadings) return ReadHalves(lines, table, nullptr);
+  bool onlyReadings = true;
+  ReadHalves(lines, table, &onlyReadings);
+  using enum ElementTable::ReadDecoding;
+  table.SetDecodedOnRead(onlyReadings ? Complete : ReadingsPlain);
 }
 
 void ReadQuarterDayLines(LineSource& lines, ElementTable& table, char separator,

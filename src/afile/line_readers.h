@@ -25,8 +25,12 @@ std::string_view NextBodyLine(LineSource& lines, std::string_view block = "the s
 void ReadDayLines(LineSource& lines, ElementTable& table, int offset, char separator = ' ');
 
 // Two lines per day, the first from slot 1, the second from slot 13; "=" and
-// "." removed.
-void ReadHalfDayLines(LineSource& lines, ElementTable& table);
+// "." removed. With plainReadings, for a table whose decoder would only make
+// its readings plain, every group that starts as a reading is placed in its
+// plain form ("0012" -> "12", "-001" -> "-1"), an extreme's time (see
+// IsExtremeTimeSlot) aside, and the table is marked so (see
+// ElementTable::DecodedOnRead).
+void ReadHalfDayLines(LineSource& lines, ElementTable& table, bool plainReadings = false);
 
 // Four lines per day from slots 1, 7, 13, 19 (wind, section line starting
 // "F") or 1, 9, 14, 19 (clouds); the last value of a line is kept only while

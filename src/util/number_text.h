@@ -50,6 +50,12 @@ std::string PlainNumber(std::string_view text);
 // its leading zeros in its own storage.
 void MakePlainNumber(std::string& text);
 
+// True when the text starts as a reading does: with a digit, or with the
+// "-" of a value below zero.
+inline bool StartsAsReading(std::string_view text) {
+  return !text.empty() && ((text[0] >= '0' && text[0] <= '9') || text[0] == '-');
+}
+
 // True when the text holds digits only (the empty text too).
 inline bool IsDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });

@@ -255,6 +255,25 @@ TEST(AFileReader, FormatErrorsGiveAReason) {
   }
 }
 
+// Readings are made plain as they are read only when the file is decoded:
+// read raw, a month shows its groups as written. A missing mark among them,
+// or none, leaves the decoded texts the same as the decoders alone make them.
+TEST(AFileReader, HourlyTemperaturesPlainOnlyWhenDecoded) {
+  const std::string hours = Seq(4, 21, '|');
+  const struct {
+    std::string third, raw, decoded;
+  } cases[] = {{"////", "////", "-"}, {"", "", ""}, {"0000", "0000", "0"}};
+  for (const auto& c : cases) {
+    const Lines body{"0012 -001 " + c.third + " " + Seq(4, 9),
+                     Seq(13, 12) + " 0105 0815 -003 0030.", "="};
+    const AFileBuilder file = AFileBuilder(Layout75()).Section('T', "B", body);
+    EXPECT_EQ(test::Row(ReadBuilt(file).TableT, 1),
+              "0012|-001|" + c.raw + "|" + hours + "|0105|0815|-003|0030");
+    EXPECT_EQ(test::Row(ReadBuilt(file, /*decode=*/true).TableT, 1),
+              "12|-1|" + c.decoded + "|" + hours + "|105|0815|-3|0030");
+  }
+}
+
 TEST(AFileReader, ShortLayoutEndsAfterTheEndOfDataLine) {
   EXPECT_TRUE(ReadBuilt(AFileBuilder().Trailer({"??????"})).Header.ReadOk);
   EXPECT_TRUE(ReadBuilt(AFileBuilder().Trailer({"??????", "anything"})).Header.ReadOk);

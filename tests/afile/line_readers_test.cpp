@@ -39,6 +39,7 @@ Reader Quarter(const char* sectionLine, char separator = ' ') {
   return [=](LineSource& l, ElementTable& t) { ReadQuarterDayLines(l, t, separator, sectionLine); };
 }
 const Reader kHalf = [](LineSource& l, ElementTable& t) { ReadHalfDayLines(l, t); };
+const Reader kHalfPlain = [](LineSource& l, ElementTable& t) { ReadHalfDayLines(l, t, true); };
 const Reader kDated = [](LineSource& l, ElementTable& t) { ReadDatedLines(l, t); };
 const Reader kSunshine = [](LineSource& l, ElementTable& t) { ReadSunshineLines(l, t, 0); };
 const Reader kTimed = [](LineSource& l, ElementTable& t) { ReadTimedLines(l, t); };
@@ -82,6 +83,22 @@ TEST(LineReaders, PlaceValuesWhereTheLayoutSays) {
        kHalf,
        {Seq(1, 12), Seq(13, 14) + "."},
        {{1, Seq(1, 26, '|')}}},
+      {"readings placed plain, missing marks and other groups as written",
+       1,
+       1,
+       24,
+       false,
+       kHalfPlain,
+       {"0012 -001 0000 //// 0012A -000  A012 0100 -010 7", "0 00."},
+       {{1, "12|-1|0|////|12|0||A012|100|-10|7||0|0" + std::string(10, '|')}}},
+      {"readings plain, the extremes' times of 28 slots kept",
+       1,
+       1,
+       28,
+       false,
+       kHalfPlain,
+       {Seq(1, 12), "0013 " + Seq(14, 11) + " 0105 0815 -003 0030"},
+       {{1, Seq(1, 24, '|') + "|105|0815|-3|0030"}}},
       {"wind quarters, 7th value of the last dropped",
        1,
        1,

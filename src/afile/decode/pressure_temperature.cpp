@@ -7,25 +7,15 @@
 namespace quillon {
 namespace {
 
-// In 28-slot tables slots 26 and 28 hold the times of the day's extremes
-// (hhmm), which must not be read as values.
-bool IsExtremeTimeSlot(const ElementTable& table, int slot) {
-  return SlotCount(table) == 28 && (slot == 26 || slot == 28);
-}
-
 // Not a reading: nothing, a stray line end, blanks, or a missing mark.
 bool IsNoValue(std::string_view t) { return t == "." || IsBlankOrEmpty(t) || IsAllOf(t, '/'); }
 
-bool StartsAsReading(std::string_view t) {
-  return !t.empty() && ((t[0] >= '0' && t[0] <= '9') || t[0] == '-');
-}
-
 // Rewritten in place: an extreme's time and the many groups already in
 // their final form need no new text.
-void RewriteTemperature(std::string& t, bool tableHasValue, bool extremeTime) {
+void RewriteTemperature(std::string& t, bool tableHasValue, bool extremeTime, bool readingsPlain) {
   // Nearly every group is a reading: digits, below zero with a "-" before.
   if (StartsAsReading(t)) {
-    if (!extremeTime) MakePlainNumber(t);
+    if (!extremeTime && !readingsPlain) MakePlainNumber(t);
     return;
   }
   // Blanks and slashes of any width are no reading; as numbers they would
@@ -100,11 +90,14 @@ void DecodePressure(const AFileHeader& header, ElementTable& table, PressureTabl
 }
 
 void DecodeTemperature(ElementTable& table) {
+  using enum ElementTable::ReadDecoding;
+  if (table.DecodedOnRead() == Complete) return;
   // A table missing throughout shows as empty, not as a column of "-".
   bool hasValue = !AllCells(table, IsNoValue);
   bool hasTimes = SlotCount(table) == 28;  // see IsExtremeTimeSlot
+  bool readingsPlain = table.DecodedOnRead() == ReadingsPlain;
   ForEachCell(table, [&](std::string& t, int slot) {
-    RewriteTemperature(t, hasValue, hasTimes && (slot == 26 || slot == 28));
+    RewriteTemperature(t, hasValue, hasTimes && (slot == 26 || slot == 28), readingsPlain);
   });
 }
 
@@ -123,12 +116,15 @@ void DecodeMarkedTemperature(ElementTable& table) {
 }
 
 void DecodePlainGroups(ElementTable& table) {
-  ForEachCell(table, [](std::string& t, int) {
+  using enum ElementTable::ReadDecoding;
+  if (table.DecodedOnRead() == Complete) return;
+  bool readingsPlain = table.DecodedOnRead() == ReadingsPlain;
+  ForEachCell(table, [readingsPlain](std::string& t, int) {
     // Missing marks of any width stay missing and blanks stay empty: neither
     // may turn into a reading of 0. Nearly every group is a reading.
-    if (StartsAsReading(t))
-      MakePlainNumber(t);
-    else if (IsAllOf(t, '/'))
+    if (StartsAsReading(t)) {
+      if (!readingsPlain) MakePlainNumber(t);
+    } else if (IsAllOf(t, '/'))
       t = "-";
     else if (IsBlankOrEmpty(t))
       t.clear();

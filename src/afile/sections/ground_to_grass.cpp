@@ -55,7 +55,9 @@ Section Ground() {
        {{"7"}, {Day(D), Day(D2, 0, 2), Day(D3, 0, 2), Day(D4, 0, 2), Day(D5, 0, 2), Day(D6, 0, 2)}},
        {{"8", "9"},
         {Day(D, 0, 2), Day(D2, 0, 2), Day(D3, 0, 2), Day(D4, 0, 2), Day(D5, 0, 2), Day(D6, 0, 2)}},
-       {{"B"}, {Half(D), Half(D2), Half(D3), Half(D4), Half(D5), Half(D6)}}},
+       {{"B"},
+        {HalfReadings(D), HalfReadings(D2), HalfReadings(D3), HalfReadings(D4), HalfReadings(D5),
+         HalfReadings(D6)}}},
       FinishGround};
 }
 
@@ -98,7 +100,9 @@ void FinishDeepSoil(SectionRead& s) {
 Section DeepSoil() {
   return {'K',
           PresetDeepSoil,
-          {{{"0"}, {}}, {{"1"}, {Day(D6, 4)}}, {{"B"}, {Half(K), Half(K2), Half(K3)}}},
+          {{{"0"}, {}},
+           {{"1"}, {Day(D6, 4)}},
+           {{"B"}, {HalfReadings(K), HalfReadings(K2), HalfReadings(K3)}}},
           FinishDeepSoil};
 }
 
@@ -154,7 +158,7 @@ void PresetGrass(SectionRead& s) {
 }
 
 Section Grass() {
-  return {'B', PresetGrass, {{{"A"}, {Half(B), Day(B2)}}}, [](SectionRead& s) {
+  return {'B', PresetGrass, {{{"A"}, {HalfReadings(B), Day(B2)}}}, [](SectionRead& s) {
             if (s.mode == "A") s.Header().Flag(kGrassFlag) = "0";
           }};
 }

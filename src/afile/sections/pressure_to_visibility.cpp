@@ -49,8 +49,8 @@ Section Temperature() {
           [](SectionRead& s) { s.Size(s.data.TableT, PressureSlots(s)); },
           {{{"0"}, {Day(T, 6)}},
            {{"9"}, {Day(T, 6, 2)}},
-           {{"A"}, {Half(T, 26)}},
-           {{"B"}, {Half(T, 28)}}}};
+           {{"A"}, {HalfReadings(T, 26)}},
+           {{"B"}, {HalfReadings(T, 28)}}}};
 }
 
 Section WetBulbAndDewPoint() {
@@ -65,13 +65,13 @@ Section WetBulbAndDewPoint() {
            {{"8"}, {Day(I, 4, 2), Day(I2, 0, 2)}},
            {{"9"}, {Day(I, 4, 2)}},
            {{"A"}, {Half(I, 24), SizeOnly(I2, 24)}},
-           {{"B"}, {Half(I, 24), Half(I2, 24)}}}};
+           {{"B"}, {Half(I, 24), HalfReadings(I2, 24)}}}};
 }
 
 Section VapourPressure() {
   return {'E',
           [](SectionRead& s) { s.Size(s.data.TableE, s.DataSlots()); },
-          {{{"0"}, {Day(E, 4)}}, {{"9"}, {Day(E, 4, 2)}}, {{"A"}, {Half(E, 24)}}}};
+          {{{"0"}, {Day(E, 4)}}, {{"9"}, {Day(E, 4, 2)}}, {{"A"}, {HalfReadings(E, 24)}}}};
 }
 
 Section Humidity() {
@@ -127,8 +127,8 @@ Section Visibility() {
           [](SectionRead& s) { s.Size(s.data.TableV, s.TimesPerDay()); },
           {{{"0", "8"}, {Day(V, 4)}},
            {{"7", "9"}, {Day(V, 4, 2)}},
-           {{"A"}, {Half(V, 24)}},
-           {{"B"}, {Half(V, 26)}}}};
+           {{"A"}, {HalfReadings(V, 24)}},
+           {{"B"}, {HalfReadings(V, 26)}}}};
 }
 
 }  // namespace

@@ -15,6 +15,9 @@ Step Day(TableMember table, int slots, int from, char separator) {
   return {table, Layout::DayLines, slots, from, separator};
 }
 Step Half(TableMember table, int slots) { return {table, Layout::HalfDay, slots}; }
+Step HalfReadings(TableMember table, int slots) {
+  return {table, Layout::HalfDay, slots, 1, ' ', true};
+}
 Step Quarter(TableMember table, int slots, char separator) {
   return {table, Layout::QuarterDay, slots, 1, separator};
 }
@@ -50,7 +53,7 @@ void RunStep(const Step& step, SectionRead& s) {
       ReadDayLines(s.lines, table, step.from - 1, step.separator);
       break;
     case Layout::HalfDay:
-      ReadHalfDayLines(s.lines, table);
+      ReadHalfDayLines(s.lines, table, step.readings && s.decode);
       break;
     case Layout::QuarterDay:
       ReadQuarterDayLines(s.lines, table, step.separator, s.line);

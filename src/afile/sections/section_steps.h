@@ -33,10 +33,14 @@ struct Step {
   int slots = 0;  // above 0: the table gets slots 1..slots before it is read
   int from = 1;   // first slot of a day line's values
   char separator = ' ';
+  // Half-day lines of a table whose decoder only makes its readings plain:
+  // they are placed plain already when the file is decoded.
+  bool readings = false;
 };
 
 Step Day(TableMember table, int slots = 0, int from = 1, char separator = ' ');
 Step Half(TableMember table, int slots = 0);
+Step HalfReadings(TableMember table, int slots = 0);
 Step Quarter(TableMember table, int slots = 0, char separator = ' ');
 Step Dated(TableMember table, int slots = 0);
 Step SizeOnly(TableMember table, int slots);
@@ -50,9 +54,10 @@ struct ModeRule {
 struct SectionRead {
   LineSource& lines;
   MonthData& data;
-  int number = 0;    // 1..20, the entry in SectionModes
-  std::string line;  // the section line as written
-  std::string mode;  // the text after the letter
+  int number = 0;       // 1..20, the entry in SectionModes
+  std::string line;     // the section line as written
+  std::string mode;     // the text after the letter
+  bool decode = false;  // the tables will be decoded after the read
 
   AFileHeader& Header() { return data.Header; }
   int Days() const;

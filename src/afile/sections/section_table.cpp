@@ -18,11 +18,11 @@ const std::vector<Section>& AllSections() {
 
 }  // namespace
 
-void ReadSections(LineSource& lines, MonthData& data) {
+void ReadSections(LineSource& lines, MonthData& data, bool decode) {
   bool hasGrass = CharLength(TextOf(data.Header.HeaderLine)) == 75;
   int number = 0;
   for (const Section& section : AllSections()) {
-    SectionRead read{lines, data, ++number, {}, {}};
+    SectionRead read{lines, data, ++number, {}, {}, decode};
     // Only the 75-character layout has a grass section: the tables keep
     // their sizes, empty, and no line is read for it.
     if (section.letter == 'B' && !hasGrass) {
