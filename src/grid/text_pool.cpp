@@ -21,24 +21,21 @@ uint64_t Load64(const char* at) {
 
 }  // namespace
 
-uint64_t TextPool::LongTagOf(std::string_view text) {
+uint64_t TextPool::LongKeyOf(std::string_view text) {
   const char* p = text.data();
   size_t n = text.size();
   uint64_t h = n;
   for (size_t i = 0; i + 8 < n; i += 8) h = ((h ^ Load64(p + i)) * kGolden) ^ (h >> 29);
-  h = ((h ^ Load64(p + n - 8)) * kGolden) ^ (h >> 29);
-  // Texts that differ only at their end, such as the hour labels of a day,
-  // differ only in the top bits of the product: fold them down before the
-  // top byte is set.
-  return (h ^ (h >> 32)) | kLongTagBits;
+  return ((h ^ Load64(p + n - 8)) * kGolden) ^ (h >> 29);
 }
 
 TextId TextPool::InternLong(std::string_view text) {
-  uint64_t tag = LongTagOf(text);
-  for (size_t slot = HomeSlot(tag);; slot = (slot + 1) & mask_) {
+  uint64_t key = LongKeyOf(text);
+  auto length = static_cast<uint32_t>(text.size());
+  for (size_t slot = HomeSlot(key, text.size());; slot = (slot + 1) & mask_) {
     const Slot& s = slots_[slot];
-    if (s.tag == kFreeTag) return Add(text, tag, slot);
-    if (s.tag == tag && texts_[s.id] == text) return s.id;
+    if (s.id == kFree) return Add(text, key, slot);
+    if (s.key == key && s.length == length && texts_[s.id] == text) return s.id;
   }
 }
 
@@ -55,9 +52,9 @@ void TextPool::GrowSlots() {
   mask_ = slots_.size() - 1;
   // The texts are distinct: each goes to the first free slot from its home.
   for (const Slot& moved : old) {
-    if (moved.tag == kFreeTag) continue;
-    size_t slot = HomeSlot(moved.tag);
-    while (slots_[slot].tag != kFreeTag) slot = (slot + 1) & mask_;
+    if (moved.id == kFree) continue;
+    size_t slot = HomeSlot(moved.key, texts_[moved.id].size());
+    while (slots_[slot].id != kFree) slot = (slot + 1) & mask_;
     slots_[slot] = moved;
   }
 }
@@ -83,11 +80,11 @@ std::string_view TextPool::Store(std::string_view text) {
   return {at, text.size()};
 }
 
-TextId TextPool::Add(std::string_view text, uint64_t tag, size_t slot) {
+TextId TextPool::Add(std::string_view text, uint64_t key, size_t slot) {
   if (texts_.size() > kMaxId) throw std::length_error("too many distinct texts in one grid");
   auto id = static_cast<TextId>(texts_.size());
   texts_.push_back(Store(text));
-  slots_[slot] = {tag, id};
+  slots_[slot] = {key, static_cast<uint32_t>(text.size()), id};
   if (texts_.size() * 2 > slots_.size()) GrowSlots();
   return id;
 }

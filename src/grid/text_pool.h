@@ -3,7 +3,6 @@
 // repeated texts ("-", "0", "1013"); a cell then costs its id, not a string.
 #pragma once
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -19,7 +18,7 @@ class TextPool {
   // Ids run from 0 (the empty text, always present) to Count() - 1.
   static constexpr TextId kEmpty = 0;
   static constexpr TextId kMaxId = (TextId{1} << 30) - 1;
-  static constexpr size_t kShortText = 7;  // bytes that a tag holds exactly
+  static constexpr size_t kShortText = 8;  // bytes that key a text exactly
 
   TextPool();
 
@@ -29,11 +28,13 @@ class TextPool {
   TextId Intern(std::string_view text) {
     if (text.empty()) return kEmpty;
     if (text.size() > kShortText) return InternLong(text);
-    uint64_t tag = ShortTagOf(text);
-    for (size_t slot = HomeSlot(tag);; slot = (slot + 1) & mask_) {
+    uint64_t key = ShortKeyOf(text);
+    auto length = static_cast<uint32_t>(text.size());
+    // A free slot never matches: its length is 0.
+    for (size_t slot = HomeSlot(key, length);; slot = (slot + 1) & mask_) {
       const Slot& s = slots_[slot];
-      if (s.tag == tag) return s.id;
-      if (s.tag == kFreeTag) return Add(text, tag, slot);
+      if (s.key == key && s.length == length) return s.id;
+      if (s.id == kFree) return Add(text, key, slot);
     }
   }
   // The text of an id from Intern; throws std::out_of_range for any other.
@@ -43,71 +44,42 @@ class TextPool {
   size_t MemoryBytes() const;
 
  private:
-  // Open addressing over ids; a slot keeps the tag of its text, so that a
-  // short text is found by one comparison, without reading the stored
-  // characters.
-  static constexpr uint64_t kFreeTag = 0;
+  // Open addressing over ids; a slot keeps the key and length of its text,
+  // so that a short text is found without reading the stored characters.
+  static constexpr TextId kFree = ~TextId{0};
   struct Slot {
-    uint64_t tag = kFreeTag;
-    TextId id = 0;
+    uint64_t key = 0;
+    uint32_t length = 0;  // of a longer text: its length modulo 2^32
+    TextId id = kFree;
   };
 
   static constexpr uint64_t kGolden = 0x9e3779b97f4a7c15u;  // 2^64 / golden ratio, odd
-  // A longer text's tag: a hash of its 8-byte words with the top byte set,
-  // so that it never equals a short text's tag; it is still compared in full.
-  static constexpr uint64_t kLongTagBits = uint64_t{0xFF} << 56;
 
-  // A text of 1 to 7 bytes is its own tag: the bytes in reading order from
-  // the lowest, and the length in the top byte, which no other text shares.
-  // Each length is read straight, without a loop over the bytes.
-  static uint64_t ShortTagOf(std::string_view text) {
+  // A text of 1 to 8 bytes is its own key: the bytes themselves, read as two
+  // overlapping halves (or first, middle and last byte), which together with
+  // the length name the text exactly. A longer text is keyed by a hash of its
+  // 8-byte words and still compared in full.
+  static uint64_t ShortKeyOf(std::string_view text) {
     const char* p = text.data();
-    uint64_t n = text.size();
-    uint64_t bytes = 0;
-    switch (n) {
-      case 7:
-        bytes = Byte(p, 6) << 48;
-        [[fallthrough]];
-      case 6:
-        bytes |= Byte(p, 5) << 40;
-        [[fallthrough]];
-      case 5:
-        bytes |= Byte(p, 4) << 32;
-        [[fallthrough]];
-      case 4:
-        return bytes | Load32(p) | n << 56;
-      case 3:
-        bytes = Byte(p, 2) << 16;
-        [[fallthrough]];
-      case 2:
-        return bytes | Load16(p) | n << 56;
-      default:
-        return Byte(p, 0) | n << 56;
-    }
+    size_t n = text.size();
+    if (n >= 4) return Load32(p) | uint64_t{Load32(p + n - 4)} << 32;
+    auto byte = [p](size_t i) { return uint64_t{static_cast<unsigned char>(p[i])}; };
+    return byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16;
   }
-  static uint64_t LongTagOf(std::string_view text);
-  static uint64_t Byte(const char* p, size_t i) { return static_cast<unsigned char>(p[i]); }
-  // The two or four bytes at `at`, the first in the lowest bits.
-  static uint32_t Load16(const char* at) {
-    uint16_t word;
-    std::memcpy(&word, at, sizeof word);
-    if constexpr (std::endian::native == std::endian::big)
-      word = static_cast<uint16_t>((word >> 8) | (word << 8));
-    return word;
-  }
+  static uint64_t LongKeyOf(std::string_view text);
   static uint32_t Load32(const char* at) {
     uint32_t word;
     std::memcpy(&word, at, sizeof word);
-    if constexpr (std::endian::native == std::endian::big)
-      word = (word >> 24) | ((word >> 8) & 0xFF00) | ((word << 8) & 0xFF0000) | (word << 24);
     return word;
   }
-  // Fibonacci hashing: the top bits of the product depend on every tag bit.
-  size_t HomeSlot(uint64_t tag) const { return static_cast<size_t>((tag * kGolden) >> slotShift_); }
+  // Fibonacci hashing: the top bits of the product depend on every key bit.
+  size_t HomeSlot(uint64_t key, size_t length) const {
+    return static_cast<size_t>(((key ^ length) * kGolden) >> slotShift_);
+  }
 
   // Out of line, like every rare path, so that the lookup stays small.
   TextId InternLong(std::string_view text);
-  TextId Add(std::string_view text, uint64_t tag, size_t slot);
+  TextId Add(std::string_view text, uint64_t key, size_t slot);
   std::string_view Store(std::string_view text);
   void GrowSlots();
 
