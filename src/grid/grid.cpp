@@ -208,6 +208,17 @@ bool Grid::RowHasRangeAlignment(int row) const {
       [row](const RangeAlignment& r) { return row >= r.range.firstRow && row <= r.range.lastRow; });
 }
 
+bool Grid::RowsArePlain(int firstRow, int lastRow) const {
+  IndexOf(firstRow, 0);
+  IndexOf(lastRow, 0);
+  auto height = rowHeights_.lower_bound(firstRow);
+  if (height != rowHeights_.end() && height->first <= lastRow) return false;
+  return std::none_of(rangeAlignments_.begin(), rangeAlignments_.end(),
+                      [&](const RangeAlignment& r) {
+                        return r.range.firstRow <= lastRow && r.range.lastRow >= firstRow;
+                      });
+}
+
 void Grid::ReadRowAlignments(int row, std::vector<int>& alignments) const {
   IndexOf(row, 0);
   alignments.clear();

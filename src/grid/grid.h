@@ -138,6 +138,9 @@ class Grid {
   // Whether a range alignment covers a cell of the row; the cells of every
   // other row show their columns' alignments.
   bool RowHasRangeAlignment(int row) const;
+  // Whether rows firstRow..lastRow all show their columns' alignments and
+  // the default height, so that a writer need not ask row by row.
+  bool RowsArePlain(int firstRow, int lastRow) const;
   // The alignment each cell of a row shows, as CellAlignment, from column 1
   // on: alignments[c - 1] is column c.
   void ReadRowAlignments(int row, std::vector<int>& alignments) const;

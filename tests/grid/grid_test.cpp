@@ -262,6 +262,22 @@ TEST(Grid, RangeAlignmentOutranksTheColumns) {
   EXPECT_EQ(g.CellAlignment(5, 2), 0);
 }
 
+TEST(Grid, RowsArePlainUnlessAHeightOrRangeAlignmentTouchesThem) {
+  Grid g;
+  g.SetRows(10);
+  g.SetCols(4);
+  g.SetRowHeight(3, 30);
+  g.SetRangeAlignment(7, 1, 6, 2, 10);  // corners given bottom first
+  struct Case {
+    int first, last;
+    bool plain;
+  };
+  for (Case c : {Case{1, 2, true}, Case{2, 3, false}, Case{3, 3, false}, Case{4, 5, true},
+                 Case{5, 6, false}, Case{7, 9, false}, Case{8, 9, true}, Case{0, 9, false}})
+    EXPECT_EQ(g.RowsArePlain(c.first, c.last), c.plain) << c.first << ".." << c.last;
+  EXPECT_THROW(g.RowsArePlain(8, 10), std::out_of_range);
+}
+
 TEST(Grid, ShrinkingPullsInFixedRowsActiveCellAndRowHeights) {
   Grid g;
   g.SetRows(30);

@@ -59,6 +59,11 @@ size_t AppendBoundSheet(std::string& out, std::u16string_view name);
 void AppendDefaultRowHeight(std::string& out, uint16_t twips);
 void AppendColInfo(std::string& out, uint16_t col, uint16_t width256, uint16_t xf);
 void AppendDimensions(std::string& out, uint32_t rows, uint16_t cols);
+// A record's id and data length, put as one word: cell records are written
+// by the million.
+constexpr uint32_t RecordHead(uint16_t id, size_t bytes) {
+  return id | static_cast<uint32_t>(bytes - 4) << 16;
+}
 // Cell and row records are put at `at`, which has room for them, and return
 // their end: a workbook holds millions, written into room made once per row.
 // A row: lastCol is one past its last cell; custom marks a height set on
@@ -70,8 +75,7 @@ inline char* PutRow(char* at, uint16_t row, uint16_t firstCol, uint16_t lastCol,
   constexpr uint32_t kCustomHeight = 0x0040;
   constexpr uint32_t kZeroHeight = 0x0020;
   constexpr uint32_t kDefaultXf = uint32_t{15} << 16;
-  StoreU16(at, record::kRow);
-  StoreU16(at + 2, kRowBytes - 4);
+  StoreU32(at, RecordHead(record::kRow, kRowBytes));
   StoreU16(at + 4, row);
   StoreU16(at + 6, firstCol);
   StoreU16(at + 8, lastCol);
@@ -84,8 +88,7 @@ inline char* PutRow(char* at, uint16_t row, uint16_t firstCol, uint16_t lastCol,
 // A text cell, by its index in the shared strings.
 constexpr size_t kLabelSstBytes = 14;
 inline char* PutLabelSst(char* at, uint16_t row, uint16_t col, uint16_t xf, uint32_t index) {
-  StoreU16(at, record::kLabelSst);
-  StoreU16(at + 2, kLabelSstBytes - 4);
+  StoreU32(at, RecordHead(record::kLabelSst, kLabelSstBytes));
   StoreU16(at + 4, row);
   StoreU16(at + 6, col);
   StoreU16(at + 8, xf);
@@ -96,8 +99,7 @@ inline char* PutLabelSst(char* at, uint16_t row, uint16_t col, uint16_t xf, uint
 // A number, shown through the cell format's number format.
 constexpr size_t kNumberBytes = 18;
 inline char* PutNumber(char* at, uint16_t row, uint16_t col, uint16_t xf, double value) {
-  StoreU16(at, record::kNumber);
-  StoreU16(at + 2, kNumberBytes - 4);
+  StoreU32(at, RecordHead(record::kNumber, kNumberBytes));
   StoreU16(at + 4, row);
   StoreU16(at + 6, col);
   StoreU16(at + 8, xf);
@@ -109,8 +111,7 @@ inline char* PutNumber(char* at, uint16_t row, uint16_t col, uint16_t xf, double
 // An empty cell that carries formatting (wrap text).
 constexpr size_t kBlankBytes = 10;
 inline char* PutBlank(char* at, uint16_t row, uint16_t col, uint16_t xf) {
-  StoreU16(at, record::kBlank);
-  StoreU16(at + 2, kBlankBytes - 4);
+  StoreU32(at, RecordHead(record::kBlank, kBlankBytes));
   StoreU16(at + 4, row);
   StoreU16(at + 6, col);
   StoreU16(at + 8, xf);

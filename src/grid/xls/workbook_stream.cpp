@@ -154,6 +154,7 @@ class RowFormats {
   RowFormats(const Grid& grid, int cols) : grid_(grid) {
     for (int c = 1; c <= cols; ++c) columns_.push_back(XfFor(grid.ColumnAlignment(c), false));
   }
+  const std::vector<uint16_t>& OfColumns() const { return columns_; }
   const std::vector<uint16_t>& Of(int row) {
     if (!grid_.RowHasRangeAlignment(row)) return columns_;
     grid_.ReadRowAlignments(row, alignments_);
@@ -193,7 +194,18 @@ template <bool kNumbers>
 char* PutCellRun(char* at, const CellRecords& r, std::span<const uint32_t> cells, uint16_t i,
                  uint16_t col, CellSpan& span) {
   const CellRecords records = r;
-  CellSpan written = span;
+  // The row's first cell shown is looked for only until it is found, in
+  // the usual row at once; after it, each cell written only moves the end.
+  if (span.end == 0) {
+    auto shown =
+        std::find_if(cells.begin(), cells.end(), [](uint32_t c) { return Grid::Shown(c); });
+    if (shown == cells.end()) return at;
+    auto skipped = static_cast<size_t>(shown - cells.begin());
+    col = static_cast<uint16_t>(col + skipped);
+    cells = cells.subspan(skipped);
+    span.first = col;
+  }
+  uint16_t end = span.end;
   for (uint32_t cell : cells) {
     // An empty cell keeps its wrap setting as a blank cell, so text typed
     // into it later wraps like its neighbours.
@@ -208,12 +220,11 @@ char* PutCellRun(char* at, const CellRecords& r, std::span<const uint32_t> cells
       } else {
         at = PutLabelSst(at, i, col, xf, records.stringIndex[id]);
       }
-      if (written.end == 0) written.first = col;
-      written.end = static_cast<uint16_t>(col + 1);
+      end = static_cast<uint16_t>(col + 1);
     }
     ++col;
   }
-  span = written;
+  span.end = end;
   return at;
 }
 
@@ -245,11 +256,14 @@ void WriteRowBlock(const Grid& grid, const WorkbookPlan& plan, const std::vector
   size_t room = static_cast<size_t>(last - first + 1) * kRowBytes;
   b.resize(rowsAt + room);
   size_t rowRecords = 0;
+  // Grid rows rise with sheet rows; in the usual block none has a setting of its own.
+  bool plain = grid.RowsArePlain(sheet.GridRow(first), sheet.GridRow(last));
   for (int i = first; i <= last; ++i) {
     int row = sheet.GridRow(i);
     auto sheetRow = static_cast<uint16_t>(i);
-    CellSpan span = WriteCells(grid, plan, slots, formats.Of(row), row, sheetRow, b);
-    int height = grid.RowHeight(row);
+    CellSpan span = WriteCells(grid, plan, slots, plain ? formats.OfColumns() : formats.Of(row),
+                               row, sheetRow, b);
+    int height = plain ? Grid::kDefaultRowHeight : grid.RowHeight(row);
     bool custom = height != Grid::kDefaultRowHeight;
     if (span.end == 0 && !custom) continue;
     PutRow(b.data() + rowsAt + rowRecords * kRowBytes, sheetRow, span.first, span.end,
