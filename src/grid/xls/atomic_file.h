@@ -14,11 +14,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "grid/workbook_options.h"
 #include "grid/xls/byte_sink.h"
+#include "grid/xls/early_flush.h"
 #include "util/result.h"
 
 namespace quillon::xls {
@@ -56,6 +58,8 @@ class AtomicFile : public ByteSink {
   void Flush();
   void Append(const char* data, size_t size);
   void StartWriteback();
+  // Ends the early flush; returns the error number of one that failed.
+  int StopEarlyFlush();
   void Discard();
   Status WriteFailure() const;
 
@@ -70,9 +74,10 @@ class AtomicFile : public ByteSink {
   gid_t group_ = 0;
   std::string buffer_;
   uint64_t size_ = 0;
-  uint64_t appended_ = 0;       // bytes written at the file's end so far
-  uint64_t writebackFrom_ = 0;  // where the disk has not yet been asked to start
-  int error_ = 0;               // the first failure's error number
+  uint64_t appended_ = 0;                   // bytes written at the file's end so far
+  uint64_t writebackFrom_ = 0;              // where the disk has not yet been asked to start
+  int error_ = 0;                           // the first failure's error number
+  std::unique_ptr<EarlyFlush> earlyFlush_;  // once the file is large
 };
 
 // Makes the names given to files in the folders of these paths last a power

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 #include <set>
+#include <system_error>
 
 #include "grid/xls/atomic_file.h"
 
@@ -15,6 +16,8 @@ namespace quillon::xls {
 namespace {
 
 constexpr size_t kBufferBytes = kLargeWriteBytes;
+// Smaller files are flushed at the end only: a thread would cost more.
+constexpr uint64_t kEarlyFlushFromBytes = uint64_t{4} << 20;
 
 Status Failure(std::string reason) { return Error{ErrorKind::Unwritable, std::move(reason)}; }
 
@@ -149,6 +152,7 @@ bool WriteAll(int fd, const char* data, size_t size, int64_t offset) {
 AtomicFile::~AtomicFile() { Discard(); }
 
 void AtomicFile::Discard() {
+  StopEarlyFlush();  // before the descriptor it flushes is closed
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   if (!temp_.empty()) ::unlink(temp_.c_str());
@@ -262,6 +266,23 @@ void AtomicFile::StartWriteback() {
                           static_cast<off_t>(appended_ - writebackFrom_), SYNC_FILE_RANGE_WRITE);
   writebackFrom_ = appended_;
 #endif
+  // A large workbook is also flushed as it grows. Without a thread for it
+  // the save is only slower.
+  if (!earlyFlush_ && appended_ >= kEarlyFlushFromBytes) {
+    try {
+      earlyFlush_ = std::make_unique<EarlyFlush>(fd_);
+    } catch (const std::system_error&) {
+      return;
+    }
+  }
+  if (earlyFlush_) earlyFlush_->Written(appended_);
+}
+
+int AtomicFile::StopEarlyFlush() {
+  if (!earlyFlush_) return 0;
+  int error = earlyFlush_->Stop();
+  earlyFlush_.reset();
+  return error;
 }
 
 void AtomicFile::Overwrite(uint64_t offset, std::string_view bytes) {
@@ -287,6 +308,8 @@ Status AtomicFile::Commit(const SaveControl& control) {
   Flush();
   KeepTargetsAttributes();
   if (control.whileWritingBack) control.whileWritingBack();
+  // An early flush's failure is told to it alone: it fails the save here.
+  if (int flushFailed = StopEarlyFlush(); error_ == 0 && flushFailed != 0) error_ = flushFailed;
   if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
   if (error_ == 0 && control.beforeReplacing) {
     Status agreed = control.beforeReplacing();

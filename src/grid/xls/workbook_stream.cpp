@@ -28,7 +28,7 @@ constexpr int kRowsPerPiece = kRowsPerBlock * 128;  // what one thread turns int
 constexpr size_t kFlushBytes = kLargeWriteBytes;
 constexpr uint16_t kFirstOwnFormat = 164;  // those below are built in
 constexpr size_t kLeastPaddingBytes = 12;  // a format record of a quoted blank
-constexpr size_t kMostPaddingBytes = 264;   // a format record of 255 characters
+constexpr size_t kMostPaddingBytes = 264;  // a format record of 255 characters
 constexpr size_t kDimensionsBytes = 18;
 
 // The cell formats: 15 style formats and the default cell format that a
@@ -125,7 +125,8 @@ std::vector<uint64_t> WriteGlobals(const Grid& grid, const WorkbookPlan& plan, S
   auto padding = static_cast<uint16_t>(kFirstOwnFormat + decimals.size());
   for (size_t left = paddingBytes; left > 0; ++padding) {
     // The last record is never left shorter than the shortest.
-    size_t bytes = left <= kMostPaddingBytes ? left : std::min(kMostPaddingBytes, left - kLeastPaddingBytes);
+    size_t bytes =
+        left <= kMostPaddingBytes ? left : std::min(kMostPaddingBytes, left - kLeastPaddingBytes);
     AppendPaddingFormat(b, padding, bytes);
     left -= bytes;
   }
@@ -362,8 +363,8 @@ int PlanCellRun(const Grid& grid, const NumberCells* numbers, std::span<const ui
 
 // Plans grid row `row`: returns the column of its first text too long for a
 // workbook cell, 0 when there is none.
-int PlanRow(const Grid& grid, const NumberCells* numbers, int row,
-            std::span<uint32_t> stringIndex, WorkbookPlan& plan, uint32_t& uses) {
+int PlanRow(const Grid& grid, const NumberCells* numbers, int row, std::span<uint32_t> stringIndex,
+            WorkbookPlan& plan, uint32_t& uses) {
   int tooLong = 0;
   grid.ForEachRunOfRow(row, [&](std::span<const uint32_t> cells, int col) {
     if (tooLong) return;
