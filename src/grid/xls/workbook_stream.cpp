@@ -29,7 +29,6 @@ constexpr size_t kFlushBytes = kLargeWriteBytes;
 constexpr uint16_t kFirstOwnFormat = 164;  // those below are built in
 constexpr size_t kLeastPaddingBytes = 12;  // a format record of a quoted blank
 constexpr size_t kMostPaddingBytes = 264;  // a format record of 255 characters
-constexpr size_t kDimensionsBytes = 18;
 
 // The cell formats: 15 style formats and the default cell format that a
 // workbook must start with, then one per alignment code, without and with
@@ -304,22 +303,25 @@ void WritePiecesAhead(int rows, int threads, StreamWriter& w, const Piece& piece
   }
 }
 
-// The sheet records before the rows: the rows' count is put in the
-// dimensions once known.
-void AppendSheetStart(const Grid& grid, int cols, uint32_t rows, std::string& b) {
+// The sheet records before the rows' dimensions.
+void AppendSheetStart(const Grid& grid, int cols, std::string& b) {
   AppendBof(b, StreamKind::Worksheet);
   AppendDefaultRowHeight(b, RowHeightTwips(Grid::kDefaultRowHeight));
   for (int c = 1; c <= cols; ++c)
     AppendColInfo(b, static_cast<uint16_t>(c - 1), ColumnWidthUnits(grid.ColumnWidth(c)),
                   XfFor(grid.ColumnAlignment(c), false));
-  AppendDimensions(b, rows, static_cast<uint16_t>(rows ? cols : 0));
+}
+
+void AppendSheetDimensions(int rows, int cols, std::string& b) {
+  AppendDimensions(b, static_cast<uint32_t>(rows), static_cast<uint16_t>(rows ? cols : 0));
 }
 
 void WriteSheet(const Grid& grid, const WorkbookPlan& plan, const SheetRows& sheet, bool first,
                 int threads, StreamWriter& w) {
   std::string& b = w.Buffer();
   int rows = sheet.Count();
-  AppendSheetStart(grid, plan.cols, static_cast<uint32_t>(rows), b);
+  AppendSheetStart(grid, plan.cols, b);
+  AppendSheetDimensions(rows, plan.cols, b);
   std::vector<int> slots = FormatSlots(plan.numbers);
   if (threads <= 1 || rows <= kRowsPerPiece) {
     RowFormats formats(grid, plan.cols);
@@ -502,8 +504,9 @@ void SheetStreamer::StartSheet(const Grid& grid) {
   sheetStarts_.push_back(Position());
   plan_.sheets.push_back({});
   sheet_ = SheetRows{grid.Rows() >= 2, nextRow_, nextRow_ - 1};
-  AppendSheetStart(grid, plan_.cols, 0, bytes_);
-  dimensionsAt_ = Position() - kDimensionsBytes;
+  AppendSheetStart(grid, plan_.cols, bytes_);
+  dimensionsAt_ = Position();
+  AppendSheetDimensions(0, plan_.cols, bytes_);  // the rows' count comes at the sheet's end
   planned_ = written_ = 0;
   open_ = true;
 }
@@ -535,8 +538,7 @@ void SheetStreamer::EndSheet(const Grid& grid) {
   AppendEof(bytes_);
   plan_.sheets.back() = sheet_;
   std::string dimensions;
-  auto rows = static_cast<uint32_t>(sheet_.Count());
-  AppendDimensions(dimensions, rows, static_cast<uint16_t>(rows ? plan_.cols : 0));
+  AppendSheetDimensions(sheet_.Count(), plan_.cols, dimensions);
   if (dimensionsAt_ >= out_.Size())
     bytes_.replace(static_cast<size_t>(dimensionsAt_ - out_.Size()), dimensions.size(), dimensions);
   else
