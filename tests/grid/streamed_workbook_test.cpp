@@ -1,7 +1,12 @@
 // Workbooks written while their grid is filled, against the same grid saved
 // whole at the end.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "grid/grid.h"
@@ -105,6 +110,35 @@ TEST(StreamedWorkbookFile, RefusesATooLongTextAndKeepsTheOldWorkbook) {
   EXPECT_EQ(ReasonOf(saved), ReasonOf(g.ExportToExcel(path.string())));
   EXPECT_EQ(test::ReadFile(path), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+}
+
+// A disk that fills during the run: the temporary file goes at once, so that
+// it does not take the room the other workbook needs. Run in a child, whose
+// file sizes are limited; it exits 0 when all went as expected.
+[[noreturn]] void FillTheDiskAsChild(const fs::path& folder) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{1 << 20, 1 << 20};
+  if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+  Grid g = HeaderOnly();
+  xls::StreamedWorkbookFile streamed;
+  if (!streamed.Open((folder / "book.xls").string()).Ok()) _exit(4);
+  for (int file = 0; file < 40; ++file) {
+    AppendRows(g, 744);
+    streamed.AddRows(g, g.Rows() - 1);
+  }
+  bool tempGone = fs::is_empty(folder);
+  Status saved = streamed.Commit(g);
+  _exit(tempGone && ReasonOf(saved).starts_with("file too large for the disk") ? 0 : 1);
+}
+
+TEST(StreamedWorkbookFile, DropsItsTemporaryFileAsSoonAsTheDiskIsFull) {
+  test::TempFolder folder;
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) FillTheDiskAsChild(folder.Path());
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 }  // namespace

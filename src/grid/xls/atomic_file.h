@@ -40,6 +40,8 @@ class AtomicFile : public ByteSink {
   void Overwrite(uint64_t offset, std::string_view bytes) override;
   uint64_t Size() const override { return size_; }
   bool Failed() const override { return error_ != 0; }
+  // Why writing failed, when it did.
+  Status WriteStatus() const { return Failed() ? WriteFailure() : Done(); }
 
   // The temporary file's name, for a writer that opens the file by name
   // itself; what it writes there is put in place by Commit like the rest.

@@ -65,6 +65,9 @@ void StreamedWorkbookFile::AddRows(const Grid& grid, int lastRow) {
   }
   try {
     failure_ = parts_->sheets.AddRows(grid, lastRow);
+    // A full disk: the temporary file goes now, so that it does not take
+    // the room of the other workbook too.
+    if (failure_.Ok()) failure_ = file_->WriteStatus();
   } catch (const std::exception& e) {
     failure_ = Error{ErrorKind::Unexpected, "cannot save " + path_ + ": " + e.what()};
   }
