@@ -13,14 +13,14 @@ int RunThreads(int threads) {
 
 int ReadAheadWorkers(int threads, size_t files) {
   if (threads <= 1 || files <= 1) return 0;
-  return static_cast<int>(std::min<size_t>(static_cast<size_t>(threads), files));
+  return static_cast<int>(std::min<size_t>(static_cast<size_t>(threads - 1), files - 1));
 }
 
 ReadAhead::ReadAhead(std::vector<std::string> paths, bool statsWanted, int workers)
     : paths_(std::move(paths)), statsWanted_(statsWanted) {
-  // Two files in hand per worker keep every worker busy while the run fills;
-  // more would only hold more months in memory.
-  slots_.resize(workers > 0 ? static_cast<size_t>(workers) * 2 : 1);
+  // Three files in hand per reading thread keep every thread busy while the
+  // run fills; more would only hold more months in memory.
+  slots_.resize(workers > 0 ? static_cast<size_t>(workers + 1) * 3 : 1);
   for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -51,39 +51,52 @@ void ReadAhead::Read(Slot& slot, size_t index) {
   }
 }
 
+bool ReadAhead::CanReadNext() const {
+  // File i may go into its slot once the run has let go of file i - size.
+  return nextToRead_ < paths_.size() && nextToRead_ < letGo_ + slots_.size();
+}
+
+void ReadAhead::ReadNext(std::unique_lock<std::mutex>& lock) {
+  size_t index = nextToRead_++;
+  Slot& slot = slots_[index % slots_.size()];
+  lock.unlock();
+  Read(slot, index);
+  lock.lock();
+  slot.ready = true;
+}
+
 void ReadAhead::Work() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    // File i may go into its slot once the run has let go of file i - size.
-    freed_.wait(lock, [this] {
-      return stopping_ || nextToRead_ >= paths_.size() || nextToRead_ < taken_ + slots_.size() - 1;
-    });
+    freed_.wait(lock,
+                [this] { return stopping_ || nextToRead_ >= paths_.size() || CanReadNext(); });
     if (stopping_ || nextToRead_ >= paths_.size()) return;
-    size_t index = nextToRead_++;
-    Slot& slot = slots_[index % slots_.size()];
-    lock.unlock();
-    Read(slot, index);
-    lock.lock();
-    slot.ready = true;
-    ready_.notify_all();
+    ReadNext(lock);
+    ready_.notify_one();
   }
 }
 
 MonthFile& ReadAhead::Next() {
   if (taken_ >= paths_.size()) throw std::out_of_range("no A file is left to read");
-  Slot* slot = &slots_[taken_ % slots_.size()];
-  if (workers_.empty()) {
-    Read(*slot, taken_++);
-  } else {
+  Slot& slot = slots_[taken_ % slots_.size()];
+  {
     std::unique_lock lock(mutex_);
     // Asking for the next file lets go of the one before.
-    if (taken_ > 0) slots_[(taken_ - 1) % slots_.size()].ready = false;
-    freed_.notify_all();
-    ready_.wait(lock, [&] { return slot->ready && slot->index == taken_; });
+    if (taken_ > letGo_) {
+      slots_[(taken_ - 1) % slots_.size()].ready = false;
+      letGo_ = taken_;
+      freed_.notify_one();
+    }
+    while (!(slot.ready && slot.index == taken_)) {
+      if (CanReadNext())
+        ReadNext(lock);
+      else
+        ready_.wait(lock);
+    }
     ++taken_;
   }
-  if (slot->fault) std::rethrow_exception(slot->fault);
-  return slot->file;
+  if (slot.fault) std::rethrow_exception(slot.fault);
+  return slot.file;
 }
 
 }  // namespace quillon

@@ -1,7 +1,9 @@
 // Reading ahead: the ticked A files are read, decoded and their statistics
 // computed on worker threads while the run fills the workbooks with the files
 // before them. The run takes the files back strictly in list order, so the
-// workbooks and the status texts come out as from one thread.
+// workbooks and the status texts come out as from one thread. A run whose
+// next file is not ready yet reads a later one itself rather than wait: a
+// waiting thread leaves its core idle, and waking it costs more than a file.
 #pragma once
 
 #include <condition_variable>
@@ -47,15 +49,20 @@ class ReadAhead {
 
   void Work();
   void Read(Slot& slot, size_t index);
+  // True when file nextToRead_ exists and its slot is free. Under mutex_.
+  bool CanReadNext() const;
+  // Reads file nextToRead_ and marks it ready; called and returns with lock held.
+  void ReadNext(std::unique_lock<std::mutex>& lock);
 
   std::vector<std::string> paths_;
   bool statsWanted_;
   std::vector<Slot> slots_;  // file i is read into slot i % size
   std::mutex mutex_;
-  std::condition_variable ready_;  // a slot was filled
+  std::condition_variable ready_;  // a slot was filled (only the run waits on it)
   std::condition_variable freed_;  // the run let go of a slot, or the end came
   size_t nextToRead_ = 0;
   size_t taken_ = 0;  // files handed to the run
+  size_t letGo_ = 0;  // files the run is done with: their slots are free
   bool stopping_ = false;
   std::vector<std::thread> workers_;
 };
@@ -63,8 +70,8 @@ class ReadAhead {
 // The threads a run uses when asked for threads: 0 asks for one per
 // processor core.
 int RunThreads(int threads);
-// The workers that read ahead: none on a single thread (or for a single
-// file), else one per thread.
+// The workers that read ahead: one per thread beside the run's own, which
+// reads too; none on a single thread or for a single file.
 int ReadAheadWorkers(int threads, size_t files);
 
 }  // namespace quillon
