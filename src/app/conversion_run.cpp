@@ -87,9 +87,12 @@ RunOutcome ConversionRun::Run() {
   KeepFreedMemoryForReuse();
   if (hourlyWanted) {
     SetupHourlyGrid(w_.books[0], w_.elementList);
-    StartHourlyStream();
+    StartStream(0);
   }
-  if (statsWanted) SetupStatsGrid(w_.books[1], w_.elementList);
+  if (statsWanted) {
+    SetupStatsGrid(w_.books[1], w_.elementList);
+    StartStream(1);
+  }
   std::vector<int> tickedRows;
   std::vector<std::string> paths;
   for (int row = 1; row < w_.fileList.Rows(); ++row) {
@@ -108,7 +111,7 @@ RunOutcome ConversionRun::Run() {
   // nothing; with no file ticked the empty workbooks are what was asked for.
   outcome_.nothingSaved = ticked > 0 && outcome_.converted == 0;
   if (!outcome_.nothingSaved) SaveBooks(hourlyWanted, statsWanted);
-  hourlyStream_.reset();  // unsaved, its temporary file goes
+  for (auto& stream : streams_) stream.reset();  // unsaved, its temporary file goes
   ReportEnd();
   ui_.SetBusy(false);
   return outcome_;
@@ -145,7 +148,8 @@ void ConversionRun::ConvertFile(int row, MonthFile& file, bool hourlyWanted, boo
     }
     ++outcome_.converted;
     // Only now are the file's rows sure to stay.
-    if (hourlyWanted && hourlyStream_) hourlyStream_->AddRows(w_.books[0], w_.books[0].Rows() - 1);
+    for (size_t i = 0; i < streams_.size(); ++i)
+      if (streams_[i]) streams_[i]->AddRows(w_.books[i], w_.books[i].Rows() - 1);
   } catch (const std::exception& e) {
     // The file itself was read: what failed is the writing (memory, a grid
     // limit), and the user is told that, not that the file is malformed.
@@ -175,14 +179,15 @@ std::string ConversionRun::ClashOf(const std::string& path) const {
   return {};
 }
 
-void ConversionRun::StartHourlyStream() {
-  hourlyStream_.reset();
+void ConversionRun::StartStream(int index) {
+  auto& slot = streams_[static_cast<size_t>(index)];
+  slot.reset();
   const WorkbookOptions& options = w_.bookOptions;
   if (options.format != WorkbookFormat::kXls || options.numericCells) return;
   auto stream = std::make_unique<xls::StreamedWorkbookFile>();
   // A name that cannot be written now is left to the save at the end, which
   // tells the user why.
-  if (stream->Open(BookPath(0)).Ok()) hourlyStream_ = std::move(stream);
+  if (stream->Open(BookPath(index)).Ok()) slot = std::move(stream);
 }
 
 Status ConversionRun::WriteBook(int index, const BookSave& save) const {
@@ -197,8 +202,10 @@ Status ConversionRun::WriteBook(int index, const BookSave& save) const {
   };
   control.whileWritingBack = save.whileWritingBack;
   control.folderSyncedByCaller = save.folderSyncedLater;
-  if (index == 0 && hourlyStream_) return hourlyStream_->Commit(w_.books[0], control);
-  return w_.books[static_cast<size_t>(index)].ExportToExcel(path, w_.bookOptions, control);
+  const Grid& book = w_.books[static_cast<size_t>(index)];
+  if (const auto& stream = streams_[static_cast<size_t>(index)])
+    return stream->Commit(book, control);
+  return book.ExportToExcel(path, w_.bookOptions, control);
 }
 
 void ConversionRun::Record(int index, const Status& saved) {

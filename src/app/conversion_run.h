@@ -74,14 +74,14 @@ class ConversionRun {
   void ReportEnd();
   std::string FilePathOfRow(int row) const;
   std::string BookPath(int index) const;
-  // Starts writing the timed records to the disk as each file's rows are in,
-  // where the format allows; the save at the end then finishes that file.
-  void StartHourlyStream();
+  // Starts writing book index to the disk as each file's rows are in, where
+  // the format allows; the save at the end then finishes that file.
+  void StartStream(int index);
 
   RunWindow& w_;
   RunReporter& ui_;
   RunOutcome outcome_;
-  std::unique_ptr<xls::StreamedWorkbookFile> hourlyStream_;
+  std::array<std::unique_ptr<xls::StreamedWorkbookFile>, 2> streams_;
 };
 
 // The user's words of the run's texts.
