@@ -148,8 +148,14 @@ void ConversionRun::ConvertFile(int row, MonthFile& file, bool hourlyWanted, boo
     }
     ++outcome_.converted;
     // Only now are the file's rows sure to stay.
-    for (size_t i = 0; i < streams_.size(); ++i)
-      if (streams_[i]) streams_[i]->AddRows(w_.books[i], w_.books[i].Rows() - 1);
+    for (size_t i = 0; i < streams_.size(); ++i) {
+      if (!streams_[i]) continue;
+      Grid& book = w_.books[i];
+      streams_[i]->AddRows(book, book.Rows() - 1);
+      // Rows on the disk are not held twice: memory stays flat over an archive.
+      if (int written = streams_[i]->RowsWrittenThrough(); written >= 2)
+        book.ReleaseRows(2, written);
+    }
   } catch (const std::exception& e) {
     // The file itself was read: what failed is the writing (memory, a grid
     // limit), and the user is told that, not that the file is malformed.

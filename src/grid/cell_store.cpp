@@ -9,10 +9,12 @@ void CellStore::Resize(size_t size) {
   if (size > size_) {
     // New pages come uninitialised and the tail of the last page may hold
     // cells of an earlier, larger size: every cell added is cleared once here.
-    while (pages_.size() < pages)
-      pages_.push_back(std::make_unique_for_overwrite<uint32_t[]>(kPageCells));
+    pages_.resize(pages);
     for (size_t i = size_; i < size; i = (i | kPageMask) + 1) {
-      uint32_t* page = pages_[i >> kPageShift].get();
+      // A page let go gets room again once the store grows into it.
+      std::unique_ptr<uint32_t[]>& held = pages_[i >> kPageShift];
+      if (!held) held = NewPage();
+      uint32_t* page = held.get();
       std::fill(page + (i & kPageMask), page + std::min(size - (i & ~kPageMask), kPageCells), 0);
     }
   } else {
@@ -21,8 +23,24 @@ void CellStore::Resize(size_t size) {
   size_ = size;
 }
 
+std::unique_ptr<uint32_t[]> CellStore::NewPage() {
+  if (spare_.empty()) return std::make_unique_for_overwrite<uint32_t[]>(kPageCells);
+  std::unique_ptr<uint32_t[]> page = std::move(spare_.back());
+  spare_.pop_back();
+  return page;
+}
+
+void CellStore::ReleasePages(size_t from, size_t to) {
+  to = std::min(to, size_);
+  for (size_t page = (from + kPageMask) >> kPageShift; (page + 1) << kPageShift <= to; ++page)
+    if (pages_[page]) spare_.push_back(std::move(pages_[page]));
+}
+
 size_t CellStore::MemoryBytes() const {
-  return pages_.size() * kPageCells * sizeof(uint32_t) + pages_.capacity() * sizeof(pages_[0]);
+  size_t held = static_cast<size_t>(std::count_if(
+      pages_.begin(), pages_.end(), [](const auto& page) { return page != nullptr; }));
+  return (held + spare_.size()) * kPageCells * sizeof(uint32_t) +
+         (pages_.capacity() + spare_.capacity()) * sizeof(pages_[0]);
 }
 
 }  // namespace quillon

@@ -17,6 +17,10 @@ class CellStore {
   size_t Size() const { return size_; }
   // Cells added are 0.
   void Resize(size_t size);
+  // Lets go of the pages whose cells all lie in [from, to): cells saved for
+  // good, never to be read again. Their room is reused as the store grows.
+  // A caller must not reach a let-go cell; Grid checks every access.
+  void ReleasePages(size_t from, size_t to);
   uint32_t& operator[](size_t i) { return pages_[i >> kPageShift][i & kPageMask]; }
   uint32_t operator[](size_t i) const { return pages_[i >> kPageShift][i & kPageMask]; }
   size_t MemoryBytes() const;
@@ -52,7 +56,10 @@ class CellStore {
   static constexpr size_t kPageCells = size_t{1} << kPageShift;
   static constexpr size_t kPageMask = kPageCells - 1;
 
-  std::vector<std::unique_ptr<uint32_t[]>> pages_;
+  std::unique_ptr<uint32_t[]> NewPage();
+
+  std::vector<std::unique_ptr<uint32_t[]>> pages_;  // empty where let go
+  std::vector<std::unique_ptr<uint32_t[]>> spare_;  // let go, for the next pages
   size_t size_ = 0;
 };
 

@@ -48,6 +48,8 @@ void ClipRanges(std::vector<Item>& items, int rows, int cols, RangeOf rangeOf) {
 Grid::Grid() : columns_(1) { cells_.Resize(1); }
 
 void Grid::ThrowOutside(int row, int col) const {
+  if (IsReleased(row) && col >= 0 && col < cols_)
+    throw std::out_of_range(CellName(row, col) + " is saved and no longer held");
   throw std::out_of_range(CellName(row, col) + " outside the grid (" + std::to_string(rows_) +
                           " rows, " + std::to_string(cols_) + " columns)");
 }
@@ -64,6 +66,8 @@ void Grid::SetRows(int rows) {
   if (rows < 0) throw std::invalid_argument("negative row count");
   size_t cells = CellCount(rows, cols_);
   bool shrinks = rows < rows_;
+  // Rows let go and cut off come back empty should the grid grow again.
+  releasedCount_ = std::clamp(rows - releasedFirst_, 0, releasedCount_);
   cells_.Resize(cells);
   rows_ = rows;
   if (shrinks) AfterShrink();
@@ -73,6 +77,8 @@ void Grid::SetRows(int rows) {
 void Grid::SetCols(int cols) {
   if (cols < 0) throw std::invalid_argument("negative column count");
   if (cols == cols_) return;
+  if (releasedCount_ > 0)
+    throw std::logic_error("the columns of a grid with rows let go are fixed");
   CellStore cells;
   cells.Resize(CellCount(rows_, cols));
   size_t keep = static_cast<size_t>(std::min(cols, cols_));
@@ -98,7 +104,8 @@ void Grid::AfterShrink() {
   activeCol_ = std::clamp(activeCol_, 0, std::max(cols_ - 1, 0));
   // Every run starts its output grids again from the header row; the texts
   // of earlier runs would otherwise stay in the pool for the whole session.
-  if (pool_.Count() > 2 * cells_.Size() + 1024) DropUnusedTexts();
+  // Texts of rows let go may still be wanted by the workbook they went to.
+  if (releasedCount_ == 0 && pool_.Count() > 2 * cells_.Size() + 1024) DropUnusedTexts();
 }
 
 void Grid::DropUnusedTexts() {
@@ -115,6 +122,19 @@ void Grid::DropUnusedTexts() {
     cell = (cell & ~kIdMask) | newId[id];
   }
   pool_ = std::move(pool);
+}
+
+void Grid::ReleaseRows(int firstRow, int lastRow) {
+  if (firstRow < 0 || lastRow < firstRow || lastRow >= rows_)
+    throw std::out_of_range("rows " + std::to_string(firstRow) + ".." + std::to_string(lastRow) +
+                            " to let go, outside the grid (" + std::to_string(rows_) + " rows)");
+  if (releasedCount_ > 0 && firstRow != releasedFirst_)
+    throw std::invalid_argument("rows let go must stay one run from row " +
+                                std::to_string(releasedFirst_));
+  releasedFirst_ = firstRow;
+  releasedCount_ = std::max(releasedCount_, lastRow - firstRow + 1);
+  cells_.ReleasePages(static_cast<size_t>(firstRow) * static_cast<size_t>(cols_),
+                      static_cast<size_t>(firstRow + releasedCount_) * static_cast<size_t>(cols_));
 }
 
 void Grid::SetFixedRows(int rows) {

@@ -43,6 +43,16 @@ class Grid {
   // 0 .. Rows(); shrinking the grid below it lowers it too.
   int FixedRows() const { return fixedRows_; }
   void SetFixedRows(int rows);
+  // Rows firstRow..lastRow are in a workbook on the disk for good: their
+  // cells are let go, so that a run's memory does not grow with its rows,
+  // and reaching one of them throws as a cell outside the grid does. The
+  // rows let go stay one run: a later call extends it from the same first
+  // row. Rows() is unchanged; shrinking the grid below them takes them back
+  // as empty rows. The texts stay, for the workbook's string table.
+  void ReleaseRows(int firstRow, int lastRow);
+  bool IsReleased(int row) const {
+    return static_cast<unsigned>(row - releasedFirst_) < static_cast<unsigned>(releasedCount_);
+  }
 
   // The view stays valid until rows or columns are next removed.
   std::string_view CellText(int row, int col) const;
@@ -60,8 +70,11 @@ class Grid {
   template <class Texts, class TextOf>
   void SetColumnTexts(int firstRow, int col, const Texts& texts, TextOf textOf) {
     if (std::empty(texts)) return;
+    int lastRow = firstRow + static_cast<int>(std::size(texts)) - 1;
     size_t at = IndexOf(firstRow, col);
-    IndexOf(firstRow + static_cast<int>(std::size(texts)) - 1, col);
+    IndexOf(lastRow, col);
+    if (firstRow < releasedFirst_ && lastRow >= releasedFirst_ && releasedCount_ > 0)
+      ThrowOutside(releasedFirst_, col);
     auto text = std::begin(texts);
     cells_.ForEachInColumn(at, std::size(texts), static_cast<size_t>(cols_), [&](uint32_t& cell) {
       cell = (cell & ~kIdMask) | pool_.Intern(textOf(*text++));
@@ -166,7 +179,8 @@ class Grid {
   static constexpr uint32_t kIdMask = kWrapBit - 1;
 
   size_t IndexOf(int row, int col) const {
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) ThrowOutside(row, col);
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_ || IsReleased(row))
+      ThrowOutside(row, col);
     return static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
   }
   [[noreturn]] void ThrowOutside(int row, int col) const;
@@ -183,6 +197,8 @@ class Grid {
   int rows_ = 1;
   int cols_ = 1;
   int fixedRows_ = 1;
+  int releasedFirst_ = 0;  // ReleaseRows: the rows let go
+  int releasedCount_ = 0;
   CellStore cells_;
   TextPool pool_;
   std::vector<Column> columns_;

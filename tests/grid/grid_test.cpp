@@ -104,6 +104,40 @@ TEST(Grid, RowsAddedAfterRemovingAreEmptyAcrossStoragePages) {
   EXPECT_EQ(g.CellText(19999, 1), "x");
 }
 
+// A run lets go of the rows already in its workbook on the disk: a month of
+// timed records at a time, over pages of cells, while the texts stay.
+TEST(Grid, RowsLetGoAreOutOfReachAndTheirRoomIsReused) {
+  Grid g;
+  g.SetCols(30);
+  g.SetRows(2);
+  g.SetCellText(1, 1, "年月日时");
+  for (int month = 0; month < 40; ++month) {
+    int first = g.Rows();
+    g.SetRows(first + 744);
+    for (int r = first; r < g.Rows(); ++r) g.SetCellText(r, 1, std::to_string(r % 100));
+    g.ReleaseRows(2, first + 700);
+  }
+  EXPECT_LT(g.MemoryBytes(), g.Rows() * 30u * 4u / 10) << "about 3 pages held, not 109";
+  int last = g.Rows() - 1;
+  EXPECT_EQ(g.CellText(1, 1), "年月日时");
+  EXPECT_EQ(g.CellText(last, 1), std::to_string(last % 100));
+  EXPECT_EQ(g.DistinctTexts(), 101u);
+  std::string_view titles[] = {"a", "b"};
+  EXPECT_THROW(g.CellText(2, 1), std::out_of_range);
+  EXPECT_THROW(g.SetCellText(last - 44, 0, "x"), std::out_of_range);
+  EXPECT_THROW(g.SetColumnTexts(1, 1, titles), std::out_of_range) << "row 2 is let go";
+  EXPECT_THROW(g.ReleaseRows(3, last), std::invalid_argument);
+  EXPECT_THROW(g.SetCols(31), std::logic_error);
+  // Cut back into the rows let go, the grid grows again with empty rows.
+  g.SetRows(1000);
+  g.SetRows(40000);
+  EXPECT_THROW(g.CellText(999, 1), std::out_of_range);
+  for (int r : {1000, 17000, 39999}) EXPECT_EQ(g.CellText(r, 1), "") << r;
+  g.SetRows(2);
+  g.SetRows(3000);
+  EXPECT_EQ(g.CellText(2, 1), "");
+}
+
 TEST(Grid, TextWrapAndFlagAreIndependentPerCell) {
   Grid g;
   g.SetRows(2);

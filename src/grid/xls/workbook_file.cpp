@@ -77,6 +77,10 @@ void StreamedWorkbookFile::AddRows(const Grid& grid, int lastRow) {
   }
 }
 
+int StreamedWorkbookFile::RowsWrittenThrough() const {
+  return parts_ ? parts_->sheets.RowsWrittenThrough() : 1;
+}
+
 Status StreamedWorkbookFile::Commit(const Grid& grid, const SaveControl& control) {
   AddRows(grid, grid.Rows() - 1);
   if (!failure_.Ok()) return failure_;

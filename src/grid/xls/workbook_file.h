@@ -34,6 +34,9 @@ class StreamedWorkbookFile {
   Status Open(const std::string& path);
   // Grid rows up to lastRow are final. A failure is kept for Commit.
   void AddRows(const Grid& grid, int lastRow);
+  // The grid rows from 2 on that are written and never read again; 1 when
+  // there are none.
+  int RowsWrittenThrough() const;
   // Writes the rest and puts the file in place, as WriteWorkbookFile does.
   Status Commit(const Grid& grid, const SaveControl& control = {});
 

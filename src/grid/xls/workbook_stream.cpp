@@ -500,6 +500,13 @@ Result<std::string> SheetStreamer::Finish(const Grid& grid) {
   return bytes;
 }
 
+int SheetStreamer::RowsWrittenThrough() const {
+  if (!open_) return nextRow_ - 1;
+  // The title row heads a sheet's records but is not one of its own rows.
+  int titles = sheet_.header ? 1 : 0;
+  return written_ > titles ? sheet_.GridRow(written_ - 1) : sheet_.firstRow - 1;
+}
+
 void SheetStreamer::StartSheet(const Grid& grid) {
   sheetStarts_.push_back(Position());
   plan_.sheets.push_back({});

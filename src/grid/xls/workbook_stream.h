@@ -53,6 +53,10 @@ class SheetStreamer {
   // Ends the last sheet; returns the global records, a whole number of
   // sectors of the container.
   Result<std::string> Finish(const Grid& grid);
+  // The last grid row turned into records (1 before any): the streamer
+  // reads none of the rows from 2 to it again, only row 1, the column
+  // titles that head every sheet.
+  int RowsWrittenThrough() const;
 
  private:
   Status Prepare(const Grid& grid);
