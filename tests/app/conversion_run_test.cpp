@@ -169,6 +169,15 @@ TEST_F(ConversionRunTest, ConvertsEveryTickedFileAndUnticksIt) {
   EXPECT_EQ(ui.statuses[1], "正在从" + first + "文件中写数据到hourly.xls文件!");
   EXPECT_EQ(ui.statuses[2], "完成" + first + "文件的读取!");
   EXPECT_TRUE(ui.boxes.empty());
+  // Confirmed again in the same window, with both books: the grids start
+  // anew from their titles and the timed records come out the same.
+  std::string hourly = test::ReadFile(folder.Path() / "hourly.xls");
+  TickAllFiles();
+  ToggleElementColumn(w.elementList, 1, kStatisticsColumn);
+  w.destination = {"hourly.xls", "stats.xls"};
+  EXPECT_EQ(Run().converted, static_cast<int>(entries.size()));
+  EXPECT_EQ(test::ReadFile(folder.Path() / "hourly.xls"), hourly);
+  EXPECT_TRUE(fs::exists(folder.Path() / "stats.xls"));
 }
 
 TEST_F(ConversionRunTest, RowsThatCannotBeWrittenAreNotCalledAFormatError) {
