@@ -147,15 +147,6 @@ void ConversionRun::ConvertFile(int row, MonthFile& file, bool hourlyWanted, boo
       ui_.SetStatus("完成" + path + "文件日月统计值的读取!");
     }
     ++outcome_.converted;
-    // Only now are the file's rows sure to stay.
-    for (size_t i = 0; i < streams_.size(); ++i) {
-      if (!streams_[i]) continue;
-      Grid& book = w_.books[i];
-      streams_[i]->AddRows(book, book.Rows() - 1);
-      // Rows on the disk are not held twice: memory stays flat over an archive.
-      if (int written = streams_[i]->RowsWrittenThrough(); written >= 2)
-        book.ReleaseRows(2, written);
-    }
   } catch (const std::exception& e) {
     // The file itself was read: what failed is the writing (memory, a grid
     // limit), and the user is told that, not that the file is malformed.
@@ -165,6 +156,20 @@ void ConversionRun::ConvertFile(int row, MonthFile& file, bool hourlyWanted, boo
     std::string reason = dynamic_cast<const std::bad_alloc*>(&e) ? "out of memory" : e.what();
     ui_.SetStatus(path + "文件的数据未能写入工作簿:" + reason);
     outcome_.unwrittenFiles.push_back({path, reason});
+    return;
+  }
+  // Only now are the file's rows sure to stay.
+  StreamNewRows();
+}
+
+void ConversionRun::StreamNewRows() {
+  for (size_t i = 0; i < streams_.size(); ++i) {
+    if (!streams_[i]) continue;
+    Grid& book = w_.books[i];
+    streams_[i]->AddRows(book, book.Rows() - 1);
+    // Rows on the disk are not held twice: memory stays flat over an archive.
+    int written = streams_[i]->RowsWrittenThrough();
+    if (written >= 2 && written < book.Rows()) book.ReleaseRows(2, written);
   }
 }
 

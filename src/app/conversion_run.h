@@ -77,6 +77,9 @@ class ConversionRun {
   // Starts writing book index to the disk as each file's rows are in, where
   // the format allows; the save at the end then finishes that file.
   void StartStream(int index);
+  // Hands the rows of the file just converted to the streams, and lets the
+  // grids go of what is written. Never fails: a stream keeps its own failure.
+  void StreamNewRows();
 
   RunWindow& w_;
   RunReporter& ui_;

@@ -18,9 +18,11 @@ int ReadAheadWorkers(int threads, size_t files) {
 
 ReadAhead::ReadAhead(std::vector<std::string> paths, bool statsWanted, int workers)
     : paths_(std::move(paths)), statsWanted_(statsWanted) {
-  // Three files in hand per reading thread keep every thread busy while the
-  // run fills; more would only hold more months in memory.
-  slots_.resize(workers > 0 ? static_cast<size_t>(workers + 1) * 3 : 1);
+  // A file in hand per reading thread and two more waiting keep every thread
+  // busy while the run fills; more would only hold more months in memory,
+  // so past a few threads the waiting room stops growing.
+  size_t readers = static_cast<size_t>(workers) + 1;
+  slots_.resize(workers > 0 ? readers + std::min<size_t>(2 * readers, 16) : 1);
   for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 

@@ -10,6 +10,8 @@ void CellStore::Resize(size_t size) {
     // New pages come uninitialised and the tail of the last page may hold
     // cells of an earlier, larger size: every cell added is cleared once here.
     pages_.resize(pages);
+    // Room for every page to be let go, made now so that letting go cannot fail.
+    if (spare_.capacity() < pages) spare_.reserve(std::max(pages, 2 * spare_.capacity()));
     for (size_t i = size_; i < size; i = (i | kPageMask) + 1) {
       // A page let go gets room again once the store grows into it.
       std::unique_ptr<uint32_t[]>& held = pages_[i >> kPageShift];
@@ -30,7 +32,7 @@ std::unique_ptr<uint32_t[]> CellStore::NewPage() {
   return page;
 }
 
-void CellStore::ReleasePages(size_t from, size_t to) {
+void CellStore::ReleasePages(size_t from, size_t to) noexcept {
   to = std::min(to, size_);
   for (size_t page = (from + kPageMask) >> kPageShift; (page + 1) << kPageShift <= to; ++page)
     if (pages_[page]) spare_.push_back(std::move(pages_[page]));

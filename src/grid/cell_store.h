@@ -19,8 +19,9 @@ class CellStore {
   void Resize(size_t size);
   // Lets go of the pages whose cells all lie in [from, to): cells saved for
   // good, never to be read again. Their room is reused as the store grows.
-  // A caller must not reach a let-go cell; Grid checks every access.
-  void ReleasePages(size_t from, size_t to);
+  // A caller must not reach a let-go cell; Grid checks every access. Never
+  // fails: the room to keep the pages was made as they were added.
+  void ReleasePages(size_t from, size_t to) noexcept;
   uint32_t& operator[](size_t i) { return pages_[i >> kPageShift][i & kPageMask]; }
   uint32_t operator[](size_t i) const { return pages_[i >> kPageShift][i & kPageMask]; }
   size_t MemoryBytes() const;

@@ -51,7 +51,7 @@ class Grid {
   // as empty rows. The texts stay, for the workbook's string table.
   void ReleaseRows(int firstRow, int lastRow);
   bool IsReleased(int row) const {
-    return static_cast<unsigned>(row - releasedFirst_) < static_cast<unsigned>(releasedCount_);
+    return row >= releasedFirst_ && row - releasedFirst_ < releasedCount_;
   }
 
   // The view stays valid until rows or columns are next removed.
