@@ -112,6 +112,13 @@ RunOutcome ConversionRun::Run() {
   outcome_.nothingSaved = ticked > 0 && outcome_.converted == 0;
   if (!outcome_.nothingSaved) SaveBooks(hourlyWanted, statsWanted);
   for (auto& stream : streams_) stream.reset();  // unsaved, its temporary file goes
+  // The rows of a book that could not be saved are nowhere: its files stay
+  // ticked, so that pressing the button again converts them once more
+  // instead of saving books without them over the ones there.
+  if (!outcome_.unsavedBooks.empty()) {
+    for (int row : tickedRows) w_.fileList.SetCellText(row, kFileTickColumn, "1");
+    ui_.RepaintFileList();
+  }
   ReportEnd();
   ui_.SetBusy(false);
   return outcome_;

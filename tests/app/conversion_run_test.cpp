@@ -286,6 +286,7 @@ TEST_F(ConversionRunTest, FailedSaveIsReportedNotClaimedDone) {
   w.destination = {"hourly.xls", ""};
   w.outputFolder = (folder.Path() / "missing").string();
   ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
+  int ticked = TickedFiles();
   RunOutcome outcome = Run();
   ASSERT_EQ(outcome.unsavedBooks.size(), 1u);
   ASSERT_EQ(ui.boxes.size(), 1u);
@@ -293,6 +294,12 @@ TEST_F(ConversionRunTest, FailedSaveIsReportedNotClaimedDone) {
   EXPECT_NE(ui.boxes[0].text.find("hourly.xls"), std::string::npos);
   EXPECT_NE(ui.statuses.back(), "完成全部文件的转换!");
   EXPECT_NE(ui.statuses.back().find("hourly.xls"), std::string::npos);
+  // Nothing of the run reached a workbook: once the folder is there, the
+  // button converts the same files again.
+  EXPECT_EQ(TickedFiles(), ticked);
+  fs::create_directory(folder.Path() / "missing");
+  EXPECT_EQ(Run().converted, ticked);
+  EXPECT_TRUE(fs::exists(folder.Path() / "missing" / "hourly.xls"));
 }
 
 TEST_F(ConversionRunTest, NothingConvertedKeepsTheWorkbooksThere) {
@@ -318,7 +325,7 @@ TEST_F(ConversionRunTest, StatisticsBookThatCannotBeSavedLeavesTheTimedRecords) 
   fs::create_directory(folder.Path() / "a folder.xls");
   fs::create_symlink(folder.Path() / "hourly.xls", folder.Path() / "link.xls");
   auto convert = [&](std::array<std::string, 2> names, int threads) {
-    TickAllFiles();
+    if (TickedFiles() == 0) TickAllFiles();  // an unsaved book leaves them ticked
     w.elementList = Grid{};
     SetupElementGrid(w.elementList);
     ToggleElementColumn(w.elementList, 1, kTimedRecordColumn);
