@@ -88,6 +88,31 @@ size_t PlaceReadings(ElementTable& table, int day, int offset, FieldCursor& valu
   return stored;
 }
 
+// Nearly every half-day line is groups of four digits one blank apart
+// ("0174 0176 0173"): those are placed as PlaceReadings would place them,
+// but cut at a fixed stride. False, with nothing placed, for any other line
+// or for more groups than the day has slots.
+bool PlaceFourDigitGroups(ElementTable& table, int day, int offset, std::string_view text) {
+  constexpr size_t kStride = 5;  // four digits and the blank after them
+  if (text.size() % kStride != kStride - 1) return false;
+  int groups = static_cast<int>((text.size() + 1) / kStride);
+  if (offset + groups > table.LastSlot()) return false;
+  auto digit = [](char c) { return static_cast<unsigned char>(c) - unsigned{'0'} <= 9; };
+  const char* p = text.data();
+  for (int g = 0; g < groups; ++g, p += kStride)
+    if (!digit(p[0]) || !digit(p[1]) || !digit(p[2]) || !digit(p[3]) ||
+        (g + 1 < groups && p[4] != ' '))
+      return false;
+  std::span<std::string> cells = table.Slots(day, offset + 1, offset + groups);
+  p = text.data();
+  for (int g = 0; g < groups; ++g, p += kStride) {
+    std::string_view group(p, kStride - 1);
+    SetCell(cells[static_cast<size_t>(g)],
+            IsExtremeTimeSlot(table, offset + 1 + g) ? group : PlainDigits(group));
+  }
+  return true;
+}
+
 // The values of a line, cut at the separator, from slot offset + 1 on. With
 // onlyReadings, readings go in plain (see PlaceReadings).
 void Place(const LineSource& lines, ElementTable& table, int day, int offset, std::string_view text,
@@ -162,7 +187,9 @@ void ReadHalves(LineSource& lines, ElementTable& table, bool* onlyReadings) {
     for (int offset : {0, 12}) {
       std::string_view line = NextTrimmed(lines);
       if (IsEndLine(line)) return;
-      Place(lines, table, day, offset, WithoutTerminators(line, true, buffer), ' ', onlyReadings);
+      std::string_view values = WithoutTerminators(line, true, buffer);
+      if (onlyReadings && PlaceFourDigitGroups(table, day, offset, values)) continue;
+      Place(lines, table, day, offset, values, ' ', onlyReadings);
     }
 }
 
