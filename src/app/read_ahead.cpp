@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "afile/afile_reader.h"
+#include "afile/line_source.h"
 
 namespace quillon {
 
@@ -61,7 +62,14 @@ bool ReadAhead::CanReadNext() const {
 void ReadAhead::ReadNext(std::unique_lock<std::mutex>& lock) {
   size_t index = nextToRead_++;
   Slot& slot = slots_[index % slots_.size()];
+  // The disk reads the next files while this one is decoded: an archive
+  // not read for years then costs the run little more than one in memory.
+  constexpr size_t kFilesAhead = 8;
+  size_t prefetchFrom = prefetched_;
+  prefetched_ = std::max(prefetched_, std::min(paths_.size(), index + 1 + kFilesAhead));
+  size_t prefetchTo = prefetched_;
   lock.unlock();
+  for (size_t i = prefetchFrom; i < prefetchTo; ++i) PrefetchFile(paths_[i]);
   Read(slot, index);
   lock.lock();
   slot.ready = true;

@@ -61,8 +61,9 @@ class ReadAhead {
   std::condition_variable ready_;  // a slot was filled (only the run waits on it)
   std::condition_variable freed_;  // the run let go of a slot, or the end came
   size_t nextToRead_ = 0;
-  size_t taken_ = 0;  // files handed to the run
-  size_t letGo_ = 0;  // files the run is done with: their slots are free
+  size_t taken_ = 0;       // files handed to the run
+  size_t letGo_ = 0;       // files the run is done with: their slots are free
+  size_t prefetched_ = 0;  // files the disk was asked to read ahead
   bool stopping_ = false;
   std::vector<std::thread> workers_;
 };
