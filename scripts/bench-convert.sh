@@ -3,7 +3,9 @@
 # quillon-cli, the way station staff run it: MONTHS (120 unless given) hourly
 # station-months into both workbooks with every element ticked, on one thread
 # and on two, both into new workbooks and replacing them (the disk then also
-# frees the old ones). Each is run RUNS times (5 unless given), alternately,
+# frees the old ones), and into new ones from an archive not in memory ("cold":
+# dropped from the page cache first, as an archive not read for a long time
+# is). Each is run RUNS times (5 unless given), alternately,
 # as a shared machine's speed drifts from one second to the next; prints the
 # median wall and CPU time, station-months per second of the median and of
 # the fastest run, and the peak memory. Builds an optimised quillon-cli in
@@ -26,8 +28,11 @@ done
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 for ((r = 0; r < runs; r++)); do
   for threads in 1 2; do
-    for run in new replaced; do
-      [[ $run == new ]] && rm -f "$work"/out/*
+    for run in new replaced cold; do
+      [[ $run != replaced ]] && rm -f "$work"/out/*
+      if [[ $run == cold ]]; then
+        for f in "$work"/archive/*; do dd if="$f" iflag=nocache count=0 status=none; done
+      fi
       sync
       start=$(date +%s%N)
       /usr/bin/time -f '%U %S %M' -o "$work/time" "$cli" convert "$work/archive" \
@@ -40,7 +45,7 @@ for ((r = 0; r < runs; r++)); do
 done
 printf '%-8s %-8s %9s %9s %16s %16s %10s\n' threads books "wall s" "CPU s" "months/s median" "months/s best" "peak MB"
 for threads in 1 2; do
-  for run in new replaced; do
+  for run in new replaced cold; do
     f="$work/$threads-$run"
     wall=$(cut -d' ' -f1 "$f" | median)
     best=$(cut -d' ' -f1 "$f" | sort -n | head -1)
