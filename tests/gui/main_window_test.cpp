@@ -321,6 +321,23 @@ class MainWindowTest : public QObject {
     QVERIFY(lines[1].endsWith("本站气压"));
   }
 
+  // A workbook that cannot take its name (a folder stands there) holds the
+  // run's rows nowhere: the files' ticks come back for the next press.
+  void unsavedBookKeepsTheTicks() {
+    QTemporaryDir dir;
+    CopySamples(dir);
+    QVERIFY(QDir(dir.path()).mkdir("时记录.xls"));
+    Scan(dir.path());
+    ClickHeading("grdFileList", 0, 4);
+    ClickHeading("grdSelectElement", 1, 2);
+    Find<QLineEdit>("txtDestination0")->setText("时记录.xls");
+    QTest::mouseClick(Find("cmdConfrim"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->IsRunning(), 120000);
+    QCOMPARE(boxes.size(), size_t{1});
+    QVERIFY(boxes[0].text.startsWith("无法保存"));
+    QCOMPARE(Ticked("grdFileList", 4), 4);
+  }
+
   // The run's reports reach the window through its event loop: a consumed
   // tick as soon as the run repaints its list, and each file's number.
   void runBridge() {
