@@ -47,8 +47,9 @@ class LineSource {
 // Asks the system to start reading a file from the disk, so that reading it
 // later finds it in memory; a file of an archive not read for years is
 // otherwise read while the conversion waits. Only regular files are opened:
-// a pipe or device named like an A file is left alone. Never waits, never
-// fails: a file that cannot be opened is reported when it is read.
+// a pipe or device named like an A file is left alone. Returns without
+// waiting for the reading and never fails: a file that cannot be opened is
+// reported when it is read.
 void PrefetchFile(const std::string& path);
 
 }  // namespace quillon
